@@ -1,0 +1,3 @@
+#include "app/Globals.h"
+
+ProgramValues mGlobals;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+// The one calculator's state, shared by every key handler of the main window. The display text
+// belongs to it in practice, but lives in the display field itself.
+struct CalculatorState
+{
+    bool bSetForSec = false; // an operator was accepted and no digit or point entered since
+    bool bComputationComplete = false; // "=" has run; the next digit replaces the result
+    bool bClear = true; // nothing typed since the window opened or the last clear
+    bool bSpeech = true; // key-echo speech switch
+    bool bInitialClick = true; // only "-" reads it: a sign, not subtraction, at the start
+    double dSec = 0; // second operand, only while "=" runs
+    double dPri = 0; // first operand, or the last result
+    QString sOperation; // pending operator: "+", "-", "*", "/" or empty
+    double dResult = 0; // result, only while "=" runs
+    bool bOperationSelected = false; // an operator is pending until "=" completes
+
+    // The reset of the window's opening and of the clear keys: every flag and operand to its
+    // start value except sOperation and bSpeech.
+    void reset()
+    {
+        bOperationSelected = false;
+        bSetForSec = false;
+        bComputationComplete = false;
+        bClear = true;
+        bInitialClick = true;
+        dPri = 0;
+        dSec = 0;
+        dResult = 0;
+    }
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/SpeechConnection.h"
+
+#include <memory>
+
+// Opens a connection to speech-dispatcher under the client name "numivox", starting the daemon
+// when none runs, with English as the language and the user's own voice, rate, pitch and volume.
+// Returns null when the daemon cannot be reached.
+std::unique_ptr<SpeechConnection> openSpeechDispatcherConnection();

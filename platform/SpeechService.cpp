@@ -1,0 +1,24 @@
+#include "platform/SpeechService.h"
+
+namespace {
+
+class SilentSpeech final : public SpeechService
+{
+public:
+    void speak(const QString &, Interrupt) override { }
+};
+
+SilentSpeech silentSpeech;
+SpeechService *installedSpeech = &silentSpeech;
+
+} // namespace
+
+SpeechService &speech()
+{
+    return *installedSpeech;
+}
+
+void installSpeech(SpeechService *service)
+{
+    installedSpeech = service ? service : &silentSpeech;
+}

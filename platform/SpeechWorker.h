@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/SpeechConnection.h"
+#include "platform/SpeechService.h"
+
+#include <chrono>
+#include <memory>
+
+// Speaks through a connection that lives on a worker thread of its own, fed by a queue, so that
+// a missing, slow or dead daemon never holds up the caller. The connection is opened as soon as
+// the worker starts; a failed or lost one is opened again for a later phrase.
+class SpeechWorker final : public SpeechService
+{
+public:
+    explicit SpeechWorker(SpeechConnectionFactory openConnection,
+                          std::chrono::milliseconds shutdownGrace = std::chrono::milliseconds(250));
+    // Waits at most the shutdown grace for the worker; a worker stuck in the daemon is left
+    // behind rather than holding up the program's exit.
+    ~SpeechWorker() override;
+
+    void speak(const QString &phrase, Interrupt interrupt) override;
+
+private:
+    struct Shared;
+    std::shared_ptr<Shared> shared;
+    std::chrono::milliseconds shutdownGrace;
+};
