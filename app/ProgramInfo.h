@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// The program's name as windows show it, and its home page, named by the release gate, the
+// About window and the Help window.
+inline const QString programTitle = QStringLiteral("Numivox v1.5");
+inline const QString homePageAddress = QStringLiteral("https://www.numivox.org/numivox.htm");
