@@ -5,8 +5,7 @@
 
 // Each window class stands for its one window: asking for it yields the open window, or creates
 // one when none is open. Closing the window destroys it, so the next request makes a fresh one.
-template<typename Window>
-class SingleWindow
+template <typename Window> class SingleWindow
 {
 public:
     static Window *instance()

@@ -11,8 +11,7 @@ class SpeechDispatcherConnection final : public SpeechConnection
 public:
     explicit SpeechDispatcherConnection(SPDConnection *connection)
         : connection(connection)
-    {
-    }
+    { }
     ~SpeechDispatcherConnection() override { spd_close(connection); }
 
     // Message priority queues behind speech under way, ours or another client's.
@@ -33,7 +32,7 @@ std::unique_ptr<SpeechConnection> openSpeechDispatcherConnection()
 {
     char *error = nullptr;
     SPDConnection *connection = spd_open2("numivox", "main", nullptr, SPD_MODE_SINGLE, nullptr,
-                                          /*autospawn*/ 1, &error);
+        /*autospawn*/ 1, &error);
     std::free(error);
     if (!connection)
         return nullptr;

@@ -76,8 +76,8 @@ struct SpeechWorker::Shared
     }
 };
 
-SpeechWorker::SpeechWorker(SpeechConnectionFactory openConnection,
-                           std::chrono::milliseconds shutdownGrace)
+SpeechWorker::SpeechWorker(
+    SpeechConnectionFactory openConnection, std::chrono::milliseconds shutdownGrace)
     : shared(std::make_shared<Shared>())
     , shutdownGrace(shutdownGrace)
 {

@@ -13,7 +13,7 @@ class SpeechWorker final : public SpeechService
 {
 public:
     explicit SpeechWorker(SpeechConnectionFactory openConnection,
-                          std::chrono::milliseconds shutdownGrace = std::chrono::milliseconds(250));
+        std::chrono::milliseconds shutdownGrace = std::chrono::milliseconds(250));
     // Waits at most the shutdown grace for the worker; a worker stuck in the daemon is left
     // behind rather than holding up the program's exit.
     ~SpeechWorker() override;

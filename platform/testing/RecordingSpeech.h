@@ -19,7 +19,10 @@ public:
     RecordingSpeech() { installSpeech(this); }
     ~RecordingSpeech() override { installSpeech(nullptr); }
 
-    void speak(const QString &text, Interrupt interrupt) override { phrases.append({ text, interrupt }); }
+    void speak(const QString &text, Interrupt interrupt) override
+    {
+        phrases.append({ text, interrupt });
+    }
 
     QStringList texts() const
     {

@@ -1,0 +1,146 @@
+#include "app/App.h"
+
+#include "app/Globals.h"
+#include "app/MenuBar1.h"
+#include "app/ReleaseGate.h"
+#include "calculator/wMain.h"
+#include "info/wAbout.h"
+#include "info/wHelp.h"
+#include "platform/MenuEnabling.h"
+#include "platform/SingleWindow.h"
+#include "platform/SpeechWorker.h"
+#include "platform/SystemRelease.h"
+#include "transcript/editFieldExtras.h"
+
+#include <QFont>
+#include <QLineEdit>
+#include <QMessageBox>
+
+namespace {
+
+void bringToFront(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+App::App(int &argc, char **argv, SpeechConnectionFactory openSpeech)
+    : QApplication(argc, argv)
+    , speechService(std::make_unique<SpeechWorker>(std::move(openSpeech)))
+    , menuBar1(new MenuBar1)
+    , showMessage([](const QString &text) { QMessageBox::information(nullptr, QString(), text); })
+{
+    setApplicationName(QStringLiteral("numivox"));
+    setApplicationVersion(QStringLiteral("1.5"));
+    setQuitOnLastWindowClosed(false); // only the main window's closing ends the program
+    // Where the layout's family is missing, an installed legible sans stands in.
+    QFont::insertSubstitutions(QStringLiteral("Geneva"),
+        { QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+            QStringLiteral("Noto Sans") });
+    installSpeech(speechService.get());
+    AddMenuHandlers();
+}
+
+App::~App()
+{
+    delete menuBar1.data(); // still ours when the main window never took it
+    installSpeech(nullptr);
+}
+
+bool App::start()
+{
+    if (!Event_Open())
+        return false;
+    wMain *window = SingleWindow<wMain>::instance();
+    if (window->menuBar() != menuBar1)
+        window->setMenuBar(menuBar1);
+    window->show();
+    return true;
+}
+
+bool App::Event_Open()
+{
+    mGlobals.sTheFont = QStringLiteral("Geneva");
+    menuBar1->item(QStringLiteral("FileQuit"))->setText(tr("Quit Numivox"));
+    mGlobals.bSpeech = true;
+    menuBar1->item(QStringLiteral("HelpAbout"))->setVisible(false);
+
+    const std::optional<int> release = querySystemRelease("sysv");
+    mGlobals.sysVersion = release.value_or(0);
+    if (!releaseIsSupported(release)) {
+        showMessage(releaseGateMessage());
+        return false;
+    }
+
+    mGlobals.iTheFontSize = 12;
+    return true;
+}
+
+void App::Event_EnableMenuItems()
+{
+    menuBar1->item(QStringLiteral("HelpHelp"))->setEnabled(true);
+    menuBar1->item(QStringLiteral("FileAbout"))->setEnabled(true);
+}
+
+void App::_HelpHelp_Action()
+{
+    bringToFront(SingleWindow<wHelp>::instance());
+}
+
+void App::_FileAbout_Action()
+{
+    bringToFront(SingleWindow<wAbout>::instance());
+}
+
+void App::_HelpAbout_Action()
+{
+    _FileAbout_Action();
+}
+
+void App::setMessageBox(MessageBox messageBox)
+{
+    showMessage = std::move(messageBox);
+}
+
+void App::AddMenuHandlers()
+{
+    const auto attach = [this](const QString &itemName, void (App::*handler)()) {
+        connect(menuBar1->item(itemName), &QAction::triggered, this, handler);
+    };
+    attach(QStringLiteral("HelpHelp"), &App::_HelpHelp_Action);
+    attach(QStringLiteral("FileAbout"), &App::_FileAbout_Action);
+    attach(QStringLiteral("HelpAbout"), &App::_HelpAbout_Action);
+    attach(QStringLiteral("EditCopy"), &App::copyFromFocusedField);
+    attach(QStringLiteral("FileQuit"), &App::quitApplication);
+
+    for (QMenu *menu : menuBar1->findChildren<QMenu *>())
+        connect(menu, &QMenu::aboutToShow, this, &App::runMenuEnablePasses);
+}
+
+void App::runMenuEnablePasses()
+{
+    Event_EnableMenuItems();
+    if (auto *window = dynamic_cast<MenuEnabling *>(activeWindow()))
+        window->Event_EnableMenuItems();
+}
+
+// Copy is the focused text field's own: the whole transcript, or a field's selection.
+void App::copyFromFocusedField()
+{
+    QWidget *focused = focusWidget();
+    if (auto *transcript = qobject_cast<editFieldExtras *>(focused))
+        transcript->copy();
+    else if (auto *lineEdit = qobject_cast<QLineEdit *>(focused))
+        lineEdit->copy();
+    else if (auto *textEdit = qobject_cast<QTextEdit *>(focused))
+        textEdit->copy();
+}
+
+void App::quitApplication()
+{
+    closeAllWindows();
+    quit();
+}

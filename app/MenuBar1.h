@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QMenuBar>
+
+// The program's one menu bar: File, Edit and Help. Every item is found by its name
+// (objectName), as the application object and the windows do.
+class MenuBar1 : public QMenuBar
+{
+    Q_OBJECT
+
+public:
+    explicit MenuBar1(QWidget *parent = nullptr);
+
+    QAction *item(const QString &name) const;
+
+private:
+    QMenu *addNamedMenu(const QString &name, const QString &caption);
+    QAction *addNamedItem(const QString &menuName, const QString &name, const QString &caption,
+        const QKeySequence &shortcut = {});
+};
