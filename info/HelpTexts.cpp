@@ -1,0 +1,58 @@
+#include "info/HelpTexts.h"
+
+#include <QFile>
+
+namespace {
+
+constexpr std::array<const char *, helpTextCount> fileNames = {
+    "ReadMeFirstMac0.txt",
+    "ReadMeFirstMac1.txt",
+    "ReadMeFirstMac2.txt",
+    "ReadMeFirstMac3.txt",
+    "ReadMeFirstMac4.txt",
+    "ReadMeFirst6.txt",
+    "ReadMeFirst7.txt",
+    "ReadMeFirstMac8.txt",
+};
+
+HelpTextStore *installedStore = nullptr;
+
+} // namespace
+
+// The resources live in a static library: nothing would pull them into the program otherwise.
+static void registerHelpResources()
+{
+    Q_INIT_RESOURCE(help);
+}
+
+HelpTextStore::HelpTextStore(QString folder)
+    : folder(std::move(folder))
+{
+    registerHelpResources();
+}
+
+QString HelpTextStore::text(HelpText item)
+{
+    const auto index = static_cast<size_t>(item);
+    Item &stored = items.at(index);
+    if (!stored.loaded) {
+        QFile file(folder + QLatin1Char('/') + QLatin1String(fileNames.at(index)));
+        stored.text = file.open(QIODevice::ReadOnly)
+            ? QString::fromUtf8(file.readAll())
+            : QStringLiteral("Sorry, this help topic could not be loaded.");
+        stored.loaded = true;
+        ++reads;
+    }
+    return stored.text;
+}
+
+HelpTextStore &helpTexts()
+{
+    static HelpTextStore programStore;
+    return installedStore ? *installedStore : programStore;
+}
+
+void installHelpTexts(HelpTextStore *store)
+{
+    installedStore = store;
+}

@@ -1,0 +1,108 @@
+#include "info/LinkLabel.h"
+
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+namespace {
+
+// Presents a LinkLabel to assistive technology as a link that can be pressed.
+class LinkAccessible : public QAccessibleWidget
+{
+public:
+    explicit LinkAccessible(LinkLabel *link)
+        : QAccessibleWidget(link, QAccessible::Link)
+    { }
+
+    QStringList actionNames() const override
+    {
+        return QAccessibleWidget::actionNames() << pressAction();
+    }
+
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == pressAction())
+            static_cast<LinkLabel *>(widget())->activate(LinkLabel::Trigger::Keyboard);
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+};
+
+QAccessibleInterface *linkAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(LinkLabel::staticMetaObject.className()))
+        return new LinkAccessible(static_cast<LinkLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+LinkLabel::LinkLabel(QWidget *parent)
+    : QLabel(parent)
+{
+    [[maybe_unused]] static const bool factoryInstalled = [] {
+        QAccessible::installFactory(linkAccessible);
+        return true;
+    }();
+    setTextFormat(Qt::PlainText);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus); // a click shows the topic, it does not move the focus
+}
+
+void LinkLabel::setLinkText(const QString &text)
+{
+    setText(text);
+    setAccessibleName(text);
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QLabel::mousePressEvent(event);
+    pressed = true;
+    event->accept(); // keeps the mouse until the release
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !pressed)
+        return QLabel::mouseReleaseEvent(event);
+    pressed = false;
+    event->accept();
+    activate(Trigger::Mouse); // wherever the release happened
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            activate(Trigger::Keyboard);
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = fontMetrics()
+                      .boundingRect(contentsRect(), int(alignment()), text())
+                      .adjusted(-2, 0, 2, 0)
+                      .intersected(rect());
+    option.backgroundColor = palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}

@@ -1,0 +1,58 @@
+#include "info/wAbout.h"
+
+#include "app/Globals.h"
+#include "app/ProgramInfo.h"
+#include "info/InformationWindow.h"
+#include "info/LinkLabel.h"
+#include "platform/UrlOpener.h"
+
+#include <QFrame>
+
+wAbout::wAbout(QWidget *parent)
+    : QWidget(parent)
+{
+    setUpInformationWindow(this, tr("About"), { 424, 151 });
+
+    StaticText1 = layOutText(new QLabel(this), "StaticText1", { 39, 7, 376, 29 },
+        { .colour = Qt::black, .pointSize = 10, .bold = true });
+    StaticText2 = layOutText(new QLabel(this), "StaticText2", { 39, 54, 376, 30 },
+        { .colour = Qt::black, .pointSize = 10, .multiLine = true });
+
+    // Reaches past the left, top and bottom edges: what shows is a red bar 30 pixels wide.
+    auto *rectangle = new QFrame(this);
+    rectangle->setObjectName(QStringLiteral("Rectangle1"));
+    rectangle->setGeometry(-38, -10, 68, 176);
+    rectangle->setFrameStyle(QFrame::Box | QFrame::Plain);
+    rectangle->setLineWidth(1);
+    QPalette red = rectangle->palette();
+    red.setColor(QPalette::Window, QColor(0xFF0000));
+    red.setColor(QPalette::WindowText, QColor(0xFF0000)); // the border
+    rectangle->setPalette(red);
+    rectangle->setAutoFillBackground(true);
+
+    QLabel *sentence = layOutText(new QLabel(this), "StaticText3", { 39, 95, 376, 32 },
+        { .colour = Qt::black, .pointSize = 10, .multiLine = true });
+    sentence->setText(tr("Check for updates and other information related to Numivox online at "));
+
+    StaticText4 = new LinkLabel(this);
+    layOutText(StaticText4, "StaticText4", { 39, 118, 376, 20 },
+        { .colour = QColor(0xFF0000), .pointSize = 10, .underline = true });
+    connect(StaticText4, &LinkLabel::activated, this, &wAbout::mOpenHomePage);
+
+    Event_Open();
+}
+
+void wAbout::Event_Open()
+{
+    QFont titleFont = StaticText1->font();
+    titleFont.setFamily(mGlobals.sTheFont);
+    StaticText1->setFont(titleFont);
+    StaticText1->setText(programTitle);
+    StaticText2->setText(tr("Copyright © 2024 The Numivox Project. All rights reserved."));
+    StaticText4->setLinkText(homePageAddress);
+}
+
+void wAbout::mOpenHomePage()
+{
+    openUrl(QUrl(homePageAddress));
+}

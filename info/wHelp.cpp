@@ -1,0 +1,123 @@
+#include "info/wHelp.h"
+
+#include "app/Globals.h"
+#include "app/ProgramInfo.h"
+#include "info/InformationWindow.h"
+#include "platform/UrlOpener.h"
+
+#include <QTextEdit>
+
+namespace {
+
+struct Topic
+{
+    const char *control;
+    int top;
+    const char *caption;
+    HelpText item;
+};
+
+constexpr Topic topics[] = {
+    { "StaticText2", 32, QT_TRANSLATE_NOOP("wHelp", "General Information"),
+        HelpText::ReadMeFirstMac1 },
+    { "StaticText3", 62, QT_TRANSLATE_NOOP("wHelp", "System Requirements"),
+        HelpText::ReadMeFirstMac2 },
+    { "StaticText4", 92, QT_TRANSLATE_NOOP("wHelp", "What's new in this version?"),
+        HelpText::ReadMeFirstMac3 },
+    { "StaticText5", 122, QT_TRANSLATE_NOOP("wHelp", "Frequently Asked Questions"),
+        HelpText::ReadMeFirstMac4 },
+    { "StaticText7", 182, QT_TRANSLATE_NOOP("wHelp", "Support"), HelpText::ReadMeFirst6 },
+    { "StaticText8", 212, QT_TRANSLATE_NOOP("wHelp", "Use and Distribution"),
+        HelpText::ReadMeFirst7 },
+    { "StaticText9", 242, QT_TRANSLATE_NOOP("wHelp", "Other Titles"), HelpText::ReadMeFirstMac8 },
+};
+
+void setFamilyAndSize(QWidget *control, const QString &family, int pointSize)
+{
+    QFont font = control->font();
+    font.setFamily(family);
+    font.setPointSize(pointSize);
+    control->setFont(font);
+}
+
+} // namespace
+
+wHelp::wHelp(QWidget *parent)
+    : QWidget(parent)
+{
+    setUpInformationWindow(this, tr("Help"), { 700, 500 });
+
+    EditField1 = new QTextEdit(this);
+    EditField1->setObjectName(QStringLiteral("EditField1"));
+    EditField1->setAccessibleName(tr("Help text"));
+    EditField1->setGeometry(201, 8, 493, 461);
+    EditField1->setReadOnly(true);
+    // A caret lets a screen reader read the text line by line.
+    EditField1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    EditField1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    EditField1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    EditField1->setAttribute(Qt::WA_MacShowFocusRect, false);
+    EditField1->setFont(QFont(QStringLiteral("Geneva"), 12));
+    QPalette paper = EditField1->palette();
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    EditField1->setPalette(paper);
+
+    StaticText1 = new LinkLabel(this);
+    layOutText(StaticText1, "StaticText1", { 201, 473, 493, 20 },
+        { .colour = QColor(0xFF0000),
+            .pointSize = 12,
+            .underline = true,
+            .alignment = Qt::AlignHCenter });
+    StaticText1->setLinkText(QStringLiteral("-"));
+    connect(StaticText1, &LinkLabel::activated, this, &wHelp::mOpenHomePage);
+
+    for (const Topic &topic : topics) {
+        auto *link = new LinkLabel(this);
+        layOutText(link, topic.control, { 20, topic.top, 175, 20 },
+            { .colour = QColor(0x0000FF), .pointSize = 12, .underline = true });
+        link->setLinkText(tr(topic.caption));
+        connect(link, &LinkLabel::activated, this,
+            [this, item = topic.item](LinkLabel::Trigger trigger) { mShowTopic(item, trigger); });
+        topicLinks.append(link);
+    }
+
+    // Tab runs from the text to the topics in their order and on to the home page.
+    QWidget *previous = EditField1;
+    for (QWidget *next : std::as_const(topicLinks)) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    setTabOrder(previous, StaticText1);
+    EditField1->setFocus();
+
+    Event_Open();
+}
+
+void wHelp::Event_Open()
+{
+    mAppearanceUpdate();
+    EditField1->setPlainText(helpTexts().text(HelpText::ReadMeFirstMac0));
+}
+
+void wHelp::mAppearanceUpdate()
+{
+    setFamilyAndSize(EditField1, mGlobals.sTheFont, mGlobals.iTheFontSize + 2);
+    setFamilyAndSize(StaticText1, mGlobals.sTheFont, mGlobals.iTheFontSize + 2);
+    for (LinkLabel *link : std::as_const(topicLinks))
+        setFamilyAndSize(link, mGlobals.sTheFont, mGlobals.iTheFontSize);
+    StaticText1->setLinkText(homePageAddress);
+}
+
+void wHelp::mShowTopic(HelpText item, LinkLabel::Trigger trigger)
+{
+    EditField1->setPlainText(helpTexts().text(item));
+    // From the keyboard the reader follows the text, so a screen reader starts reading it.
+    if (trigger == LinkLabel::Trigger::Keyboard)
+        EditField1->setFocus(Qt::OtherFocusReason);
+}
+
+void wHelp::mOpenHomePage()
+{
+    openUrl(QUrl(homePageAddress));
+}
