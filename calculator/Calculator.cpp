@@ -1,0 +1,298 @@
+#include "calculator/Calculator.h"
+
+#include "calculator/NumberText.h"
+#include "calculator/Phrases.h"
+
+namespace {
+
+constexpr qsizetype entryLimit = 8;
+const QString sign = QStringLiteral("-");
+const QChar pointCharacter = u'.';
+const QString lineBreak = QStringLiteral("\n");
+
+bool isTypedEditingKey(QChar key)
+{
+    return (key >= u'0' && key <= u'9') || key.unicode() < 32 || key.unicode() == 127;
+}
+
+double compute(const QString &operation, double first, double second)
+{
+    if (operation == u"-")
+        return first - second;
+    if (operation == u"*")
+        return first * second;
+    if (operation == u"/")
+        return first / second;
+    return first + second;
+}
+
+} // namespace
+
+Calculator::Calculator(CalculatorState &state, CalculatorSurface &surface)
+    : state(state)
+    , surface(surface)
+{ }
+
+void Calculator::digit(int value)
+{
+    startSecondNumber();
+    state.bClear = false;
+    replaceResult();
+    const QString display = surface.displayText();
+    if (display.size() < entryLimit) {
+        echo(Phrases::digits.at(value));
+        surface.setDisplayText(display + QChar(u'0' + value));
+    }
+    finishKey();
+}
+
+void Calculator::point()
+{
+    startSecondNumber();
+    // Both tests look at the display before a result is cleared away.
+    const QString display = surface.displayText();
+    if (display.size() < entryLimit) {
+        if (!display.contains(pointCharacter)) {
+            echo(Phrases::point);
+            replaceResult();
+            surface.setDisplayText(surface.displayText() + pointCharacter);
+        } else {
+            echo(Phrases::pointAlreadyIncluded);
+        }
+    }
+    finishKey();
+}
+
+void Calculator::clear(ClearScope scope)
+{
+    echo(scope == ClearScope::All ? Phrases::clearAll : Phrases::clearWorkArea);
+    state.reset();
+    // Unlike the window's opening, a clear also forgets the pending operator: otherwise "5",
+    // "x", clear, "3", "=" would compute 0 x 3.
+    state.sOperation.clear();
+    if (scope == ClearScope::All)
+        surface.clearTranscript();
+    surface.setDisplayText({});
+    finishKey();
+}
+
+void Calculator::operatorKey(OperatorKey key)
+{
+    switch (key) {
+    case OperatorKey::Plus:
+        arithmeticOperator(QStringLiteral("+"), Phrases::plus);
+        break;
+    case OperatorKey::Times:
+        arithmeticOperator(QStringLiteral("*"), Phrases::times);
+        break;
+    case OperatorKey::Divide:
+        arithmeticOperator(QStringLiteral("/"), Phrases::divideBy);
+        break;
+    case OperatorKey::Minus:
+        minus();
+        break;
+    case OperatorKey::Equals:
+        equals();
+        return; // "=" finishes on its own terms
+    }
+    finishKey();
+}
+
+bool Calculator::keyDown(QChar key)
+{
+    switch (key.unicode()) {
+    case u'+':
+        surface.press(OperatorKey::Plus);
+        return true;
+    case u'-':
+        surface.press(OperatorKey::Minus);
+        return true;
+    case u'*':
+        surface.press(OperatorKey::Times);
+        return true;
+    case u'=':
+        surface.press(OperatorKey::Equals);
+        return true;
+    case u'/':
+        surface.press(OperatorKey::Divide);
+        return true;
+    }
+
+    preClear();
+    const QString display = surface.displayText();
+    if (display.size() >= entryLimit)
+        return true;
+    if (isTypedEditingKey(key)) {
+        surface.speak(QString(key), Interrupt::No);
+        state.bClear = false;
+        return false;
+    }
+    if (key == pointCharacter) {
+        if (!display.contains(pointCharacter)) {
+            surface.speak(Phrases::point, Interrupt::No);
+            state.bClear = false;
+            return false;
+        }
+        if (state.bSpeech)
+            surface.speak(Phrases::typedPointAlreadyIncluded, Interrupt::Yes);
+    }
+    return true;
+}
+
+bool Calculator::insertIntoDisplay(const QString &text, int position, int replaced)
+{
+    const QString display = surface.displayText();
+    QString entry = displayAfterPreClears();
+    if (entry != display) {
+        position = 0;
+        replaced = 0;
+    }
+    entry.replace(position, replaced, text);
+    if (text.isEmpty() || !isNumberEntry(entry))
+        return false;
+    preClear();
+    state.bClear = false;
+    surface.setDisplayText(entry);
+    return true;
+}
+
+void Calculator::arithmeticOperator(const QString &symbol, const QString &phrase)
+{
+    const QString display = surface.displayText();
+    if (state.bOperationSelected || display.isEmpty())
+        return;
+    state.bOperationSelected = true;
+    state.bSetForSec = true;
+    state.bComputationComplete = false;
+    echo(phrase);
+    state.sOperation = symbol;
+    state.dPri = numberValue(display);
+    appendOperand(display, symbol);
+}
+
+void Calculator::minus()
+{
+    const QString display = surface.displayText();
+    if (!state.bOperationSelected && state.bInitialClick && display.isEmpty()) {
+        state.bSetForSec = false;
+        state.bComputationComplete = false;
+        enterSign();
+    } else if (!state.bOperationSelected) {
+        // Subtraction takes an empty display as 0 and clears the display at once.
+        state.bOperationSelected = true;
+        state.bSetForSec = true;
+        state.bComputationComplete = false;
+        echo(Phrases::minus);
+        state.sOperation = sign;
+        state.dPri = numberValue(display);
+        appendOperand(display, sign);
+        surface.setDisplayText({});
+    } else if (state.bSetForSec) {
+        enterSign(); // of the second number, before any of its digits
+    }
+}
+
+void Calculator::enterSign()
+{
+    echo(Phrases::negative);
+    surface.setDisplayText(sign);
+    surface.placeInsertionPointAfterSign();
+}
+
+void Calculator::equals()
+{
+    state.bComputationComplete = true;
+    const QString display = surface.displayText();
+    QString lines;
+    if (!display.isEmpty())
+        lines += display + lineBreak;
+
+    if (state.bClear) {
+        // Nothing entered since the start or a clear: 0 + 0, whatever the display shows.
+        state.dPri = 0;
+        state.sOperation = QStringLiteral("+");
+        state.dSec = 0;
+        lines += QStringLiteral("0\n+ 0\n");
+    } else {
+        if (!state.sOperation.isEmpty()) {
+            state.dSec = numberValue(display);
+        } else {
+            if (!display.isEmpty())
+                state.dPri = numberValue(display);
+            state.sOperation = QStringLiteral("+");
+            state.dSec = 0;
+            lines += QStringLiteral("+ 0\n");
+        }
+        state.dResult = compute(state.sOperation, state.dPri, state.dSec);
+    }
+    if (state.sOperation == u"/" && state.dSec == 0)
+        echo(Phrases::divisionByZero);
+
+    state.sOperation.clear();
+    state.bOperationSelected = false;
+    state.bSetForSec = false;
+
+    // The rule is one dash longer than the result.
+    const QString result = numberText(state.dResult);
+    lines += QString(result.size() + 1, u'-') + lineBreak + result + lineBreak + lineBreak;
+    surface.appendToTranscript(lines);
+    echo(Phrases::equals);
+    surface.scrollTranscriptToEnd();
+    surface.setDisplayText(result);
+    // The result follows "equals" instead of cutting it off, and is said even with echoes off.
+    surface.speak(surface.displayText(), Interrupt::No);
+
+    state.dPri = state.dResult;
+    state.dSec = 0;
+    state.dResult = 0;
+    state.bInitialClick = true;
+    surface.focusDisplay();
+}
+
+void Calculator::startSecondNumber()
+{
+    if (!state.bSetForSec)
+        return;
+    if (surface.displayText() != sign)
+        surface.setDisplayText({});
+    state.bSetForSec = false;
+}
+
+void Calculator::replaceResult()
+{
+    if (state.bComputationComplete && !surface.displayText().isEmpty()) {
+        surface.setDisplayText({});
+        state.bComputationComplete = false;
+    }
+}
+
+void Calculator::preClear()
+{
+    startSecondNumber();
+    replaceResult();
+}
+
+QString Calculator::displayAfterPreClears() const
+{
+    const QString display = surface.displayText();
+    const bool emptied = (state.bSetForSec && display != sign) || state.bComputationComplete;
+    return emptied ? QString() : display;
+}
+
+void Calculator::appendOperand(const QString &display, const QString &symbol)
+{
+    const QString tag = symbol == u"*" ? QStringLiteral("x ") : symbol + u' ';
+    surface.appendToTranscript(display + lineBreak + tag);
+}
+
+void Calculator::echo(const QString &phrase)
+{
+    if (state.bSpeech)
+        surface.speak(phrase, Interrupt::Yes);
+}
+
+void Calculator::finishKey()
+{
+    state.bInitialClick = false;
+    surface.focusDisplay();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "calculator/CalculatorState.h"
+#include "calculator/CalculatorSurface.h"
+
+enum class ClearScope { WorkArea, All };
+
+// The calculator's key handling: what each on-screen key and each typed key does to the state,
+// the display, the transcript and speech. Holds nothing of its own beyond its two references.
+class Calculator
+{
+public:
+    Calculator(CalculatorState &state, CalculatorSurface &surface);
+
+    // On-screen keys.
+    void digit(int value);
+    void point();
+    void clear(ClearScope scope);
+    void operatorKey(OperatorKey key);
+
+    // A key typed into the display: true when handled, so that the display must not perform it.
+    bool keyDown(QChar key);
+    // Text pasted or dropped into the display, to replace `replaced` characters at `position`:
+    // taken, as a new entry where a typed digit would start one, only when the display then
+    // holds a number entry. False when refused, leaving everything as it was.
+    bool insertIntoDisplay(const QString &text, int position, int replaced);
+
+private:
+    void arithmeticOperator(const QString &symbol, const QString &phrase);
+    void minus();
+    void enterSign();
+    void equals();
+
+    // The pre-clears that start a new number: after an operator, and after a result.
+    void startSecondNumber();
+    void replaceResult();
+    void preClear();
+    QString displayAfterPreClears() const;
+    void appendOperand(const QString &display, const QString &symbol);
+    void echo(const QString &phrase);
+    void finishKey();
+
+    CalculatorState &state;
+    CalculatorSurface &surface;
+};

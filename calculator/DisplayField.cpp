@@ -1,0 +1,133 @@
+#include "calculator/DisplayField.h"
+
+#include "calculator/TypedKey.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+
+namespace {
+
+bool changesTextUnasked(const QKeyEvent *event)
+{
+    return event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Undo)
+        || event->matches(QKeySequence::Redo);
+}
+
+// The chords the display performs itself; every other chord is left to the menus.
+bool isDisplayChord(const QKeyEvent *event)
+{
+    return event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll)
+        || event->matches(QKeySequence::Paste);
+}
+
+} // namespace
+
+DisplayField::DisplayField(QWidget *parent)
+    : QLineEdit(parent)
+{
+    setDragEnabled(false);
+}
+
+QMenu *DisplayField::createContextMenu()
+{
+    QMenu *menu = createStandardContextMenu();
+    for (QAction *action : menu->actions()) {
+        const QString name = action->objectName();
+        if (name == u"edit-undo" || name == u"edit-redo" || name == u"edit-cut"
+            || name == u"edit-delete") {
+            menu->removeAction(action);
+        } else if (name == u"edit-paste") {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, &DisplayField::pasteClipboard);
+        }
+    }
+    return menu;
+}
+
+bool DisplayField::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        // Let menu shortcuts such as Ctrl+Q and Ctrl+H through; QLineEdit would claim many.
+        if (isCommandChord(key) && !isDisplayChord(key))
+            return false;
+    } else if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        // Tab is input to the display: catch it before QWidget moves the focus with it.
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && !isCommandChord(key)) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void DisplayField::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Paste)) {
+        pasteClipboard();
+        return;
+    }
+    if (changesTextUnasked(event))
+        return;
+    if (isCommandChord(event)) {
+        if (isDisplayChord(event))
+            QLineEdit::keyPressEvent(event);
+        else
+            event->ignore();
+        return;
+    }
+    const std::optional<QChar> key = typedCharacter(event);
+    if (key && keyDown && keyDown(*key))
+        return;
+    QLineEdit::keyPressEvent(event);
+    if (key == QChar(9))
+        event->accept(); // handled here, not passed on to move the focus
+}
+
+void DisplayField::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void DisplayField::mouseReleaseEvent(QMouseEvent *event)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection()) {
+        pasteFrom(clipboard->text(QClipboard::Selection), cursorPosition(), 0);
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void DisplayField::dragMoveEvent(QDragMoveEvent *event)
+{
+    QLineEdit::dragMoveEvent(event);
+    if (!event->mimeData()->hasText())
+        event->ignore();
+}
+
+void DisplayField::dropEvent(QDropEvent *event)
+{
+    const int position = cursorPositionAt(event->position().toPoint());
+    if (pasteFrom(event->mimeData()->text(), position, 0))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void DisplayField::pasteClipboard()
+{
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    pasteFrom(QGuiApplication::clipboard()->text(), start, selectedText().size());
+}
+
+bool DisplayField::pasteFrom(const QString &text, int position, int replaced)
+{
+    return insertText && insertText(text.trimmed(), position, replaced);
+}

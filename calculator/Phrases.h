@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// Everything the calculator says, apart from typed characters and results.
+namespace Phrases {
+
+inline const std::array<QString, 10> digits = {
+    QStringLiteral("zero"),
+    QStringLiteral("one"),
+    QStringLiteral("two"),
+    QStringLiteral("three"),
+    QStringLiteral("four"),
+    QStringLiteral("five"),
+    QStringLiteral("six"),
+    QStringLiteral("seven"),
+    QStringLiteral("eight"),
+    QStringLiteral("nine"),
+};
+inline const QString point = QStringLiteral("point");
+inline const QString pointAlreadyIncluded = QStringLiteral("decimal point already included");
+inline const QString typedPointAlreadyIncluded
+    = QStringLiteral("decimal point is already included");
+inline const QString clearWorkArea = QStringLiteral("clear work area");
+inline const QString clearAll = QStringLiteral("clear all");
+inline const QString plus = QStringLiteral("plus");
+inline const QString minus = QStringLiteral("minus");
+inline const QString negative = QStringLiteral("negative");
+inline const QString times = QStringLiteral("times");
+inline const QString divideBy = QStringLiteral("divide by");
+inline const QString equals = QStringLiteral("equals");
+inline const QString divisionByZero = QStringLiteral("INFINITY");
+inline const QString ready = QStringLiteral("ready");
+
+} // namespace Phrases
