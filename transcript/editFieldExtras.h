@@ -11,5 +11,23 @@ class editFieldExtras : public QTextEdit
 public:
     explicit editFieldExtras(QWidget *parent = nullptr);
 
+    // Page setup and print dialogs, then the text page by page, with "Page: N" footers if asked.
+    void print(bool pageNumbers);
+
+    // Save dialog for the file type "text" with the default name "untitled.txt", then the save.
+    void save();
+    // Save dialog for the given file type and default name, then the save. When the default
+    // name does not end in ".txt", the saved file's name gets ".txt" appended.
+    void save(const QString &fileTypeName, const QString &defaultName);
+
+public slots:
     void copy(); // the whole text, whatever is selected
+
+protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    QString saveWithDialog(const QString &fileTypeName, const QString &defaultName);
 };

@@ -1,0 +1,43 @@
+#include "transcript/TextFileSaving.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTimer>
+
+bool saveTextFile(const QString &path, const QString &text)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    file.write(text.toUtf8());
+    return file.commit();
+}
+
+bool waitForFile(const QString &path, std::chrono::milliseconds timeout)
+{
+    const QDeadlineTimer deadline(timeout);
+    QTimer poll; // wakes the loop below to look again
+    poll.start(std::chrono::milliseconds(20));
+    while (!QFileInfo::exists(path)) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(
+            QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+    }
+    return true;
+}
+
+bool wantsTxtAppended(const QString &defaultName)
+{
+    return !defaultName.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive);
+}
+
+void appendTxt(const QString &path)
+{
+    // QFile::rename never replaces an existing file: when the new name is taken, the saved
+    // file simply keeps the name it was saved under.
+    QFile::rename(path, path + QLatin1String(".txt"));
+}

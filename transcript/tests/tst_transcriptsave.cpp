@@ -1,0 +1,205 @@
+#include "ScriptedOutputDialogs.h"
+
+#include "transcript/FileTypes.h"
+#include "transcript/editFieldExtras.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Saves the transcript through a scripted save dialog into a fresh folder for each case.
+class TranscriptSaveTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    const QString transcript = QStringLiteral("12\n÷ 4\n---\n3\n\n");
+    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<editFieldExtras> field;
+
+    QString pathOf(const QString &name) const { return folder->filePath(name); }
+    QStringList folderEntries() const
+    {
+        return QDir(folder->path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    static QByteArray contentsOf(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static void writeFile(const QString &path, const QByteArray &contents)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    }
+
+    // UTF-8 with the platform's line ends.
+    QByteArray savedForm() const
+    {
+#ifdef Q_OS_WIN
+        return transcript.toUtf8().replace("\n", "\r\n");
+#else
+        return transcript.toUtf8();
+#endif
+    }
+
+private slots:
+    void initTestCase()
+    {
+        FileTypes::createRecords();
+    }
+
+    void init()
+    {
+        folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder->isValid());
+        field = std::make_unique<editFieldExtras>();
+        field->setReadOnly(true);
+        field->setPlainText(transcript);
+    }
+
+    void namingRule_data()
+    {
+        QTest::addColumn<QString>("defaultName");
+        QTest::addColumn<QString>("typedName");
+        QTest::addColumn<QString>("savedName");
+
+        QTest::newRow("default without .txt") << "transcript"
+                                              << "tape"
+                                              << "tape.txt";
+        QTest::newRow("default shorter than 4") << "txt"
+                                                << "tape"
+                                                << "tape.txt";
+        QTest::newRow("default without .txt, typed .txt") << "transcript"
+                                                          << "tape.txt"
+                                                          << "tape.txt.txt";
+        QTest::newRow("default untitled.txt") << "untitled.txt"
+                                              << "tape"
+                                              << "tape";
+        QTest::newRow("default .TXT") << "TAPE.TXT"
+                                      << "tape"
+                                      << "tape";
+        QTest::newRow("default .txt alone") << ".txt"
+                                            << "tape.text"
+                                            << "tape.text";
+    }
+
+    void namingRule()
+    {
+        QFETCH(QString, defaultName);
+        QFETCH(QString, typedName);
+        QFETCH(QString, savedName);
+
+        ScriptedOutputDialogs dialogs;
+        dialogs.savePath = pathOf(typedName);
+        field->save(QStringLiteral("text"), defaultName);
+
+        QCOMPARE(dialogs.asked, QStringList { "save text " + defaultName });
+        QCOMPARE(folderEntries(), QStringList { savedName });
+        QCOMPARE(contentsOf(pathOf(savedName)), savedForm());
+        QCOMPARE(field->toPlainText(), transcript);
+    }
+
+    void withoutArguments()
+    {
+        ScriptedOutputDialogs dialogs;
+        dialogs.savePath = pathOf(QStringLiteral("tape"));
+        field->save();
+
+        QCOMPARE(dialogs.asked, QStringList { "save text untitled.txt" });
+        QCOMPARE(folderEntries(), QStringList { "tape" });
+        QCOMPARE(contentsOf(pathOf(QStringLiteral("tape"))), savedForm());
+    }
+
+    void replacesChosenFile()
+    {
+        writeFile(pathOf(QStringLiteral("tape")), "older transcript, much longer than the new one");
+        ScriptedOutputDialogs dialogs;
+        dialogs.savePath = pathOf(QStringLiteral("tape"));
+        field->save();
+
+        QCOMPARE(folderEntries(), QStringList { "tape" });
+        QCOMPARE(contentsOf(pathOf(QStringLiteral("tape"))), savedForm());
+    }
+
+    // Appending ".txt" must not replace a file that already has that name.
+    void txtNameTaken()
+    {
+        writeFile(pathOf(QStringLiteral("tape.txt")), "precious");
+        ScriptedOutputDialogs dialogs;
+        dialogs.savePath = pathOf(QStringLiteral("tape"));
+        field->save(QStringLiteral("text"), QStringLiteral("transcript"));
+
+        QCOMPARE(folderEntries(), (QStringList { "tape", "tape.txt" }));
+        QCOMPARE(contentsOf(pathOf(QStringLiteral("tape"))), savedForm());
+        QCOMPARE(contentsOf(pathOf(QStringLiteral("tape.txt"))), QByteArray("precious"));
+    }
+
+    // Running as root, a folder's permissions stop nothing: these places cannot take a file for
+    // any user. Nothing is written and nothing is renamed.
+    void unwritablePlace_data()
+    {
+        QTest::addColumn<bool>("folderInTheWay");
+        QTest::addColumn<QString>("typedName");
+
+        QTest::newRow("inside a regular file") << false << "tape/transcript";
+        QTest::newRow("a folder in the way") << true << "tape";
+    }
+
+    void unwritablePlace()
+    {
+        QFETCH(bool, folderInTheWay);
+        QFETCH(QString, typedName);
+
+        if (folderInTheWay)
+            QVERIFY(QDir(folder->path()).mkdir(QStringLiteral("tape")));
+        else
+            writeFile(pathOf(QStringLiteral("tape")), "a regular file");
+
+        ScriptedOutputDialogs dialogs;
+        dialogs.savePath = pathOf(typedName);
+        field->save(QStringLiteral("text"), QStringLiteral("transcript"));
+
+        QCOMPARE(folderEntries(), QStringList { "tape" });
+        QCOMPARE(QFileInfo(pathOf(QStringLiteral("tape"))).isDir(), folderInTheWay);
+        if (!folderInTheWay)
+            QCOMPARE(contentsOf(pathOf(QStringLiteral("tape"))), QByteArray("a regular file"));
+        QCOMPARE(field->toPlainText(), transcript);
+    }
+
+    void cancelling()
+    {
+        ScriptedOutputDialogs dialogs;
+        field->save();
+        field->save(QStringLiteral("text"), QStringLiteral("transcript"));
+
+        QCOMPARE(dialogs.asked.size(), 2);
+        QVERIFY(folderEntries().isEmpty());
+    }
+
+    void fileTypeNames_data()
+    {
+        QTest::addColumn<QString>("fileTypeName");
+        QTest::addColumn<bool>("isPlainText");
+
+        QTest::newRow("text") << "text" << true;
+        QTest::newRow("text/plain") << "text/plain" << true;
+        QTest::newRow("image") << "image" << false;
+        QTest::newRow("text/html") << "text/html" << false;
+    }
+
+    void fileTypeNames()
+    {
+        QFETCH(QString, fileTypeName);
+        QFETCH(bool, isPlainText);
+
+        QCOMPARE(FileTypes::find(fileTypeName) == &FileTypes::pTextPlain, isPlainText);
+    }
+};
+
+QTEST_MAIN(TranscriptSaveTest)
+#include "tst_transcriptsave.moc"
