@@ -73,7 +73,7 @@ void Calculator::clear(ClearScope scope)
     if (scope == ClearScope::All)
         surface.clearTranscript();
     surface.setDisplayText({});
-    finishKey();
+    surface.focusDisplay();
 }
 
 void Calculator::operatorKey(OperatorKey key)

@@ -42,9 +42,8 @@ QString numberText(double value)
         text += digits.left(1);
         if (digits.size() > 1)
             text += u'.' + digits.mid(1);
-        text += QStringLiteral("e%1%2")
-                    .arg(exponent < 0 ? u'-' : u'+')
-                    .arg(std::abs(exponent), 2, 10, QLatin1Char('0'));
+        text += QLatin1StringView(exponent < 0 ? "e-" : "e+")
+            + QString::number(std::abs(exponent)).rightJustified(2, u'0');
     } else if (exponent < 0) {
         text += QStringLiteral("0.") + QString(-exponent - 1, u'0') + digits;
     } else {
