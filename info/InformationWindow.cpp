@@ -24,8 +24,7 @@ QLabel *layOutText(QLabel *label, const char *name, const QRect &geometry, const
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
     label->setTextFormat(Qt::PlainText);
-    // Text starts at the top of its box, so that a taller box never moves it down.
-    label->setAlignment(style.alignment | Qt::AlignTop);
+    label->setAlignment(style.alignment);
     label->setWordWrap(style.multiLine);
 
     QFont font(layoutFontFamily, style.pointSize);

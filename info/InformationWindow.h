@@ -18,7 +18,7 @@ struct TextStyle
     int pointSize;
     bool bold = false;
     bool underline = false;
-    Qt::Alignment alignment = Qt::AlignLeft;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
     bool multiLine = false;
 };
 

@@ -48,7 +48,7 @@ LinkLabel::LinkLabel(QWidget *parent)
     }();
     setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::TabFocus); // a click shows the topic, it does not move the focus
+    setFocusPolicy(Qt::TabFocus); // reached with Tab; a click leaves the focus where it is
 }
 
 void LinkLabel::setLinkText(const QString &text)
@@ -91,18 +91,26 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
     QLabel::keyPressEvent(event);
 }
 
-void LinkLabel::paintEvent(QPaintEvent *event)
+void LinkLabel::paintEvent(QPaintEvent *)
 {
-    QLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
     QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = fontMetrics()
-                      .boundingRect(contentsRect(), int(alignment()), text())
-                      .adjusted(-2, 0, 2, 0)
-                      .intersected(rect());
-    option.backgroundColor = palette().color(QPalette::Window);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    QRect box = contentsRect();
+    // The layout's boxes suit smaller type than most desktops use: a text too wide for its box
+    // is condensed to fit rather than cut off.
+    const int textWidth = fontMetrics().horizontalAdvance(text());
+    if (textWidth > box.width()) {
+        painter.translate(box.topLeft());
+        painter.scale(qreal(box.width()) / textWidth, 1);
+        box = QRect(0, 0, textWidth, box.height());
+    }
+    painter.drawItemText(box, int(alignment()), palette(), isEnabled(), text(), foregroundRole());
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect
+            = fontMetrics().boundingRect(box, int(alignment()), text()).adjusted(-2, 0, 2, 0);
+        option.backgroundColor = palette().color(QPalette::Window);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    }
 }

@@ -5,7 +5,7 @@
 // A line of text that acts as a link. Under the mouse it shows the pointing hand; a press on it
 // holds the mouse, so that the release activates it wherever it happens. From the keyboard it
 // takes the focus with Tab and is activated with Space or Return; screen readers see a link with
-// a press action. Its colour never changes.
+// a press action. Its colour never changes, and a text too wide for it is condensed to fit.
 class LinkLabel : public QLabel
 {
     Q_OBJECT

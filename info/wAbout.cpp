@@ -34,9 +34,13 @@ wAbout::wAbout(QWidget *parent)
         { .colour = Qt::black, .pointSize = 10, .multiLine = true });
     sentence->setText(tr("Check for updates and other information related to Numivox online at "));
 
+    // The link's box overlaps the sentence's second line: its text sits at the bottom, clear of it.
     StaticText4 = new LinkLabel(this);
     layOutText(StaticText4, "StaticText4", { 39, 118, 376, 20 },
-        { .colour = QColor(0xFF0000), .pointSize = 10, .underline = true });
+        { .colour = QColor(0xFF0000),
+            .pointSize = 10,
+            .underline = true,
+            .alignment = Qt::AlignLeft | Qt::AlignBottom });
     connect(StaticText4, &LinkLabel::activated, this, &wAbout::mOpenHomePage);
 
     Event_Open();

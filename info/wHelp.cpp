@@ -68,8 +68,7 @@ wHelp::wHelp(QWidget *parent)
         { .colour = QColor(0xFF0000),
             .pointSize = 12,
             .underline = true,
-            .alignment = Qt::AlignHCenter });
-    StaticText1->setLinkText(QStringLiteral("-"));
+            .alignment = Qt::AlignHCenter | Qt::AlignTop });
     connect(StaticText1, &LinkLabel::activated, this, &wHelp::mOpenHomePage);
 
     for (const Topic &topic : topics) {

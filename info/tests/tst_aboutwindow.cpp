@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTest>
 
 class AboutWindowTest : public QObject
@@ -115,24 +116,24 @@ private slots:
         }
     }
 
-    void releaseAfterPressOnTheLinkOpensTheHomePage_data()
+    void releaseAnywhereAfterAPressOnTheLinkOpensTheHomePage_data()
     {
         QTest::addColumn<QPoint>("releaseAt"); // in the window
-        QTest::addColumn<int>("opens");
-        QTest::newRow("on the link") << QPoint(60, 128) << 1;
-        QTest::newRow("on the sentence above") << QPoint(100, 100) << 1;
-        QTest::newRow("on the red bar") << QPoint(10, 10) << 1;
-        QTest::newRow("outside the window") << QPoint(600, 400) << 1;
+        QTest::newRow("on the link") << QPoint(60, 128);
+        QTest::newRow("on the sentence above") << QPoint(100, 100);
+        QTest::newRow("on the red bar") << QPoint(10, 10);
+        QTest::newRow("outside the window") << QPoint(600, 400);
     }
-    void releaseAfterPressOnTheLinkOpensTheHomePage()
+    void releaseAnywhereAfterAPressOnTheLinkOpensTheHomePage()
     {
         QFETCH(QPoint, releaseAt);
-        QFETCH(int, opens);
         openWindow();
         QTest::mousePress(control("StaticText4"), Qt::LeftButton, {}, QPoint(20, 10));
         QVERIFY(openedUrls.isEmpty()); // the press alone opens nothing
+        if (!window->rect().contains(releaseAt))
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("outside target window"));
         QTest::mouseRelease(window, Qt::LeftButton, {}, releaseAt);
-        QCOMPARE(openedUrls, QList<QUrl>(opens, QUrl(homePageAddress)));
+        QCOMPARE(openedUrls, QList<QUrl>({ QUrl(homePageAddress) }));
         QVERIFY(window->isVisible());
     }
 
