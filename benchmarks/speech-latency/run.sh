@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Speech latency of Numivox beside speech-dispatcher's own floor, in a private desktop session.
+#   benchmarks/speech-latency/run.sh [BUILD_DIR] [PRESSES]
+# Builds what it needs in BUILD_DIR (default build) and prints medians over PRESSES key presses
+# per case (default 100).
+set -euo pipefail
+here=$(dirname "$(realpath "$0")")
+build=$(realpath "${1:-$here/../../build}")
+presses=${2:-100}
+session_script=$here/../../tests/e2e/session.sh
+
+cmake --build "$build" --target numivox speech_latency_floor >/dev/null
+
+session=$(mktemp -d)
+trap '"$session_script" stop "$session"; rm -rf "$session"' EXIT
+"$session_script" start "$session" >/dev/null
+(
+    # shellcheck disable=SC1091
+    source "$session/env"
+    /usr/bin/python3 "$here/latency.py" "$build/app/numivox" \
+        "$build/benchmarks/speech-latency/speech_latency_floor" "$session" "$presses"
+)
