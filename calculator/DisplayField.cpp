@@ -3,6 +3,7 @@
 #include "calculator/TypedKey.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -33,17 +34,23 @@ DisplayField::DisplayField(QWidget *parent)
 
 QMenu *DisplayField::createContextMenu()
 {
-    QMenu *menu = createStandardContextMenu();
-    for (QAction *action : menu->actions()) {
-        const QString name = action->objectName();
-        if (name == u"edit-undo" || name == u"edit-redo" || name == u"edit-cut"
-            || name == u"edit-delete") {
-            menu->removeAction(action);
-        } else if (name == u"edit-paste") {
-            disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, this, &DisplayField::pasteClipboard);
-        }
-    }
+    // Only the edits that leave the display to the calculator: no cut, delete, undo or redo.
+    auto *menu = new QMenu(this);
+    const auto addItem = [&](const char *caption, QKeySequence::StandardKey shortcut,
+                             const char *name, auto slot) {
+        const QString keys = QKeySequence(shortcut).toString(QKeySequence::NativeText);
+        QAction *item = menu->addAction(
+            QCoreApplication::translate("QLineEdit", caption) + u'\t' + keys, this, slot);
+        item->setObjectName(QLatin1StringView(name));
+        return item;
+    };
+    addItem("&Copy", QKeySequence::Copy, "edit-copy", &QLineEdit::copy)
+        ->setEnabled(hasSelectedText());
+    addItem("&Paste", QKeySequence::Paste, "edit-paste", &DisplayField::pasteClipboard)
+        ->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
+    menu->addSeparator();
+    addItem("Select All", QKeySequence::SelectAll, "select-all", &QLineEdit::selectAll)
+        ->setEnabled(!text().isEmpty());
     return menu;
 }
 

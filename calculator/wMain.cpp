@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTextCursor>
 
@@ -421,6 +422,8 @@ void wMain::scrollTranscriptToEnd()
     end.movePosition(QTextCursor::End);
     efHistory->setTextCursor(end);
     efHistory->ensureCursorVisible();
+    // Now that the text is laid out to its end, the bottom margin comes into view as well.
+    efHistory->verticalScrollBar()->setValue(efHistory->verticalScrollBar()->maximum());
 }
 
 void wMain::focusDisplay()
