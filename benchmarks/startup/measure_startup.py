@@ -1,0 +1,98 @@
+"""Launches a program again and again on an X server and prints, as medians, the time from
+launch to its first window being mapped, its resident memory once it has settled, and (for a
+program that speaks) the time until "ready" reached speech-dispatcher's protocol log."""
+
+import os
+import re
+import statistics
+import subprocess
+import sys
+import time
+from datetime import datetime
+
+from Xlib import X, display as xdisplay
+
+SETTLE_SECONDS = 1.5  # past the calculator's one-second warm-up
+LOG_LINE = re.compile(r"^\[(\w+ \w+ +\d+ [\d:]+ \d+) : (\d+)\] speechd: +\d+:DATA:\|(.*)$")
+
+
+def time_of_phrase(log_path, phrase, since):
+    """Wall-clock time of the first SPEAK text equal to phrase logged after since, or None."""
+    with open(log_path, errors="replace") as log:
+        for line in log:
+            match = LOG_LINE.match(line.rstrip("\n"))
+            if not match or match.group(3) != phrase:
+                continue
+            stamp = datetime.strptime(match.group(1), "%a %b %d %H:%M:%S %Y").timestamp()
+            stamp += int(match.group(2)) / 1e6
+            if stamp >= since:
+                return stamp
+    return None
+
+
+def resident_mib(pid):
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1]) / 1024
+    return float("nan")
+
+
+def launch_once(root, command, speech_log):
+    launched_wall = time.time()
+    launched = time.monotonic()
+    process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    mapped = None
+    deadline = launched + 20
+    while mapped is None and time.monotonic() < deadline:
+        while root.display.pending_events():
+            event = root.display.next_event()
+            if event.type == X.MapNotify and not event.override:
+                mapped = time.monotonic()
+                break
+        else:
+            time.sleep(0.0005)
+    ready = None
+    if speech_log:
+        while ready is None and time.monotonic() < launched + 5:
+            ready = time_of_phrase(speech_log, "ready", launched_wall)
+            time.sleep(0.005)
+    time.sleep(max(0.0, launched + SETTLE_SECONDS - time.monotonic()))
+    memory = resident_mib(process.pid)
+    process.terminate()
+    process.wait(timeout=10)
+    return {
+        "mapped_ms": (mapped - launched) * 1000 if mapped else float("nan"),
+        "rss_mib": memory,
+        "ready_ms": (ready - launched_wall) * 1000 if ready else float("nan"),
+    }
+
+
+def main():
+    runs = int(sys.argv[1])
+    floor_command, program_command = sys.argv[2], sys.argv[3]
+    speech_log = os.environ["SPEECH_PROTOCOL_LOG"]
+    screen = xdisplay.Display()
+    root = screen.screen().root
+    root.change_attributes(event_mask=X.SubstructureNotifyMask)
+    screen.sync()
+
+    results = {"floor": [], "numivox": []}
+    for _ in range(runs):  # alternate, so that both see the same machine
+        results["floor"].append(launch_once(root, [floor_command], None))
+        results["numivox"].append(launch_once(root, [program_command], speech_log))
+
+    def median(name, key):
+        return statistics.median(run[key] for run in results[name])
+
+    floor_map, program_map = median("floor", "mapped_ms"), median("numivox", "mapped_ms")
+    print(f"runs: {runs} each, medians")
+    print(f"bare Qt window (floor): mapped {floor_map:6.1f} ms   resident {median('floor', 'rss_mib'):5.1f} MiB")
+    print(f"numivox:                mapped {program_map:6.1f} ms   resident {median('numivox', 'rss_mib'):5.1f} MiB")
+    print(f"numivox / floor, launch to mapped: {program_map / floor_map:.2f} (target at most 1.3)")
+    print(f"numivox, launch to \"ready\" at speech-dispatcher: {median('numivox', 'ready_ms'):.1f} ms (target at most 100)")
+    print(f"numivox resident memory: target at most 40 MiB")
+
+
+if __name__ == "__main__":
+    main()
