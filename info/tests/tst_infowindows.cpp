@@ -1,0 +1,233 @@
+#include "app/Globals.h"
+#include "app/ProgramInfo.h"
+#include "info/HelpTexts.h"
+#include "info/LinkLabel.h"
+#include "info/wAbout.h"
+#include "info/wHelp.h"
+#include "platform/SingleWindow.h"
+#include "platform/UrlOpener.h"
+#include "platform/testing/RecordingSpeech.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+#include <QTextEdit>
+
+#include <optional>
+
+namespace {
+
+QString resourceText(const char *fileName)
+{
+    QFile file(QStringLiteral(":/help/") + QLatin1String(fileName));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+template <typename Window> Window *openWindow()
+{
+    Window *window = SingleWindow<Window>::instance();
+    window->show();
+    return window;
+}
+
+template <typename Control = LinkLabel> Control *control(QWidget *window, const char *name)
+{
+    auto *found = window->findChild<Control *>(QLatin1String(name));
+    Q_ASSERT(found);
+    return found;
+}
+
+template <typename Window> void closeWindow()
+{
+    if (SingleWindow<Window>::isOpen())
+        delete SingleWindow<Window>::instance();
+}
+
+QString paneText(QWidget *help)
+{
+    return control<QTextEdit>(help, "EditField1")->toPlainText();
+}
+
+} // namespace
+
+class InfoWindowsTest : public QObject
+{
+    Q_OBJECT
+
+    RecordingSpeech speech;
+    std::optional<HelpTextStore> store; // a fresh one per test, so that reads can be counted
+    QList<QUrl> openedUrls;
+
+    void useHelpTexts(const QString &folder)
+    {
+        installHelpTexts(nullptr);
+        store.emplace(folder);
+        installHelpTexts(&*store);
+    }
+
+private slots:
+    void init()
+    {
+        mGlobals.sTheFont = QStringLiteral("Geneva");
+        mGlobals.iTheFontSize = 12;
+        mGlobals.bSpeech = true;
+        useHelpTexts(QStringLiteral(":/help"));
+        openedUrls.clear();
+        installUrlOpener([this](const QUrl &url) { openedUrls.append(url); });
+    }
+
+    void cleanup()
+    {
+        closeWindow<wAbout>();
+        closeWindow<wHelp>();
+        installUrlOpener({});
+        installHelpTexts(nullptr);
+        QCOMPARE(speech.texts(), QStringList()); // nothing in these windows speaks
+    }
+
+    void aboutShowsItsLayoutAndOpensTheHomePage()
+    {
+        mGlobals.sTheFont = QStringLiteral("DejaVu Serif"); // only the first line takes it
+        auto *about = openWindow<wAbout>();
+        QCOMPARE(SingleWindow<wAbout>::instance(), about);
+        QCOMPARE(about->windowTitle(), QStringLiteral("About"));
+        QCOMPARE(about->maximumSize(), QSize(424, 151));
+        QVERIFY(!(about->windowFlags() & Qt::WindowMaximizeButtonHint));
+
+        auto *title = control<QLabel>(about, "StaticText1");
+        QCOMPARE(title->text(), QStringLiteral("Numivox v1.5"));
+        QCOMPARE(title->font().family(), QStringLiteral("DejaVu Serif"));
+        QVERIFY(title->font().bold());
+        QCOMPARE(control<QLabel>(about, "StaticText3")->font().family(), QStringLiteral("Geneva"));
+
+        const QImage image = about->grab().toImage(); // the red bar shows 30 pixels wide
+        for (int y : { 0, 75, 150 }) {
+            QCOMPARE(image.pixelColor(29, y), QColor(0xFF0000));
+            QCOMPARE(image.pixelColor(30, y), QColor(Qt::white));
+        }
+
+        LinkLabel *link = control(about, "StaticText4");
+        QCOMPARE(link->text(), homePageAddress);
+        link->activate(LinkLabel::Trigger::Mouse);
+        QCOMPARE(openedUrls, QList<QUrl>({ QUrl(homePageAddress) }));
+    }
+
+    void helpShowsItsLayout_data()
+    {
+        QTest::addColumn<int>("baseSize");
+        QTest::newRow("base size 12") << 12;
+        QTest::newRow("base size 16") << 16;
+    }
+    void helpShowsItsLayout()
+    {
+        QFETCH(int, baseSize);
+        mGlobals.sTheFont = QStringLiteral("DejaVu Serif");
+        mGlobals.iTheFontSize = baseSize;
+        auto *help = openWindow<wHelp>();
+        QCOMPARE(help->windowTitle(), QStringLiteral("Help"));
+        QCOMPARE(help->maximumSize(), QSize(700, 500));
+        QVERIFY(paneText(help).startsWith(QStringLiteral("Welcome to Numivox Help")));
+        QCOMPARE(control(help, "StaticText1")->text(), homePageAddress);
+
+        const auto fontOf = [help](const char *name) {
+            const QFont font = control<QWidget>(help, name)->font();
+            return std::pair(font.family(), font.pointSize());
+        };
+        QCOMPARE(fontOf("EditField1"), std::pair(QStringLiteral("DejaVu Serif"), baseSize + 2));
+        QCOMPARE(fontOf("StaticText1"), std::pair(QStringLiteral("DejaVu Serif"), baseSize + 2));
+        const QList<LinkLabel *> links = help->findChildren<LinkLabel *>();
+        QCOMPARE(links.size(), 8);
+        for (LinkLabel *topic : links) {
+            if (topic->objectName() != QLatin1String("StaticText1"))
+                QCOMPARE(fontOf(qPrintable(topic->objectName())),
+                    std::pair(QStringLiteral("DejaVu Serif"), baseSize));
+        }
+    }
+
+    void eachTopicShowsItsOwnText_data()
+    {
+        QTest::addColumn<QByteArray>("link");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QByteArray>("resource");
+        const auto row = [](const char *link, const char *caption, const char *resource) {
+            QTest::newRow(link) << QByteArray(link) << QString(caption) << QByteArray(resource);
+        };
+        row("StaticText2", "General Information", "ReadMeFirstMac1.txt");
+        row("StaticText3", "System Requirements", "ReadMeFirstMac2.txt");
+        row("StaticText4", "What's new in this version?", "ReadMeFirstMac3.txt");
+        row("StaticText5", "Frequently Asked Questions", "ReadMeFirstMac4.txt");
+        row("StaticText7", "Support", "ReadMeFirst6.txt");
+        row("StaticText8", "Use and Distribution", "ReadMeFirst7.txt");
+        row("StaticText9", "Other Titles", "ReadMeFirstMac8.txt");
+    }
+    void eachTopicShowsItsOwnText()
+    {
+        QFETCH(QByteArray, link);
+        QFETCH(QString, caption);
+        QFETCH(QByteArray, resource);
+        const QString expected = resourceText(resource);
+        QVERIFY(expected.size() > 200); // a real help text, in valid UTF-8
+        QVERIFY(!expected.contains(QChar::ReplacementCharacter));
+
+        auto *help = openWindow<wHelp>();
+        QCOMPARE(control(help, link)->text(), caption);
+        control(help, link)->activate(LinkLabel::Trigger::Mouse);
+        QCOMPARE(paneText(help), expected);
+        QCOMPARE(openedUrls, QList<QUrl>());
+    }
+
+    void helpTextsAreReadOnceWhateverTheWindowDoes()
+    {
+        auto *help = openWindow<wHelp>();
+        QCOMPARE(store->resourceReads(), 1); // the introduction
+        for (int click = 0; click < 2; ++click)
+            control(help, "StaticText3")->activate(LinkLabel::Trigger::Mouse);
+        QCOMPARE(store->resourceReads(), 2);
+
+        QPointer<wHelp> closed = help;
+        help->close();
+        QTRY_VERIFY(closed.isNull());
+        help = openWindow<wHelp>();
+        QCOMPARE(paneText(help), resourceText("ReadMeFirstMac0.txt")); // afresh
+        control(help, "StaticText3")->activate(LinkLabel::Trigger::Mouse);
+        QCOMPARE(paneText(help), resourceText("ReadMeFirstMac2.txt"));
+        QCOMPARE(store->resourceReads(), 2);
+    }
+
+    void helpLinkLineOpensTheHomePageAndChangesNothing()
+    {
+        auto *help = openWindow<wHelp>();
+        control(help, "StaticText8")->activate(LinkLabel::Trigger::Mouse);
+        control(help, "StaticText1")->activate(LinkLabel::Trigger::Mouse);
+        QCOMPARE(openedUrls, QList<QUrl>({ QUrl(homePageAddress) }));
+        QCOMPARE(SingleWindow<wHelp>::instance(), help); // asking again keeps the topic shown
+        QCOMPARE(paneText(help), resourceText("ReadMeFirst7.txt"));
+    }
+
+    void topicChosenFromTheKeyboardTakesTheReaderIntoIt()
+    {
+        auto *help = openWindow<wHelp>();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        auto *pane = control<QTextEdit>(help, "EditField1");
+        QCOMPARE(QApplication::focusWidget(), pane);
+        QTest::keyClick(help, Qt::Key_Tab);
+        QTest::keyClick(help, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), control(help, "StaticText3"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(paneText(help), resourceText("ReadMeFirstMac2.txt"));
+        QCOMPARE(QApplication::focusWidget(), pane);
+    }
+
+    void unreadableTextShowsASentenceSayingSo()
+    {
+        useHelpTexts(QStringLiteral(":/no-such-help"));
+        auto *help = openWindow<wHelp>();
+        QCOMPARE(paneText(help), QStringLiteral("Sorry, this help topic could not be loaded."));
+        control(help, "StaticText2")->activate(LinkLabel::Trigger::Mouse);
+        QCOMPARE(paneText(help), QStringLiteral("Sorry, this help topic could not be loaded."));
+    }
+};
+
+QTEST_MAIN(InfoWindowsTest)
+#include "tst_infowindows.moc"
