@@ -13,10 +13,11 @@
 int main()
 {
     char *error = nullptr;
-    SPDConnection *connection = spd_open2("numivox-floor", "main", nullptr, SPD_MODE_SINGLE,
-                                          nullptr, /*autospawn*/ 0, &error);
+    SPDConnection *connection = spd_open2(
+        "numivox-floor", "main", nullptr, SPD_MODE_SINGLE, nullptr, /*autospawn*/ 0, &error);
     if (!connection) {
-        std::cerr << "cannot reach speech-dispatcher: " << (error ? error : "unknown error") << '\n';
+        std::cerr << "cannot reach speech-dispatcher: " << (error ? error : "unknown error")
+                  << '\n';
         std::free(error);
         return 1;
     }
@@ -26,7 +27,8 @@ int main()
     for (std::string line; std::getline(std::cin, line);) {
         const auto space = line.find(' ');
         const std::string command = line.substr(0, space);
-        const std::string text = space == std::string::npos ? std::string() : line.substr(space + 1);
+        const std::string text
+            = space == std::string::npos ? std::string() : line.substr(space + 1);
         if (command == "interrupt")
             spd_cancel(connection);
         if (command == "say" || command == "interrupt")

@@ -9,7 +9,10 @@ build=$(realpath "${1:-$here/../../build}")
 presses=${2:-100}
 session_script=$here/../../tests/e2e/session.sh
 
-cmake --build "$build" --target numivox speech_latency_floor >/dev/null
+build_log=$(mktemp)
+cmake --build "$build" --target numivox speech_latency_floor >"$build_log" 2>&1 ||
+    { cat "$build_log" >&2; exit 1; }
+rm -f "$build_log"
 
 session=$(mktemp -d)
 trap '"$session_script" stop "$session"; rm -rf "$session"' EXIT

@@ -121,7 +121,7 @@ def talking(app, session):
 
     sound = monitor.sound_seconds()
     print(f"sound: {sound:.2f} s of non-silent audio on the monitor")
-    check(sound >= 1.0, f"only {sound:.2f} s of sound came out")
+    check(sound >= 0.5, f"only {sound:.2f} s of sound came out")
 
     speech_fault(app, session, log, monitor)
     quit_by_keyboard(app)
@@ -132,13 +132,14 @@ def speech_fault(app, session, log, monitor):
     once a daemon is back."""
     session.stop_speech_daemon()
     app.press("clear all")
-    for key, display in [("eight", "8"), ("plus", "8"), ("one", "1"), ("equals", "9")]:
+    wait_until("a clear calculator", lambda: app.transcript() == "", timeout=2)
+    for key, display, transcript in [("eight", "8", ""), ("plus", "8", "8\n+ "),
+                                      ("one", "1", "8\n+ "), ("equals", "9", "8\n+ 1\n--\n9\n\n")]:
         pressed = time.monotonic()
         app.press(key)
-        wait_until(f'"{key}" to take effect without speech', lambda: app.display() == display,
-                   timeout=2)
+        wait_until(f'"{key}" to take effect without speech',
+                   lambda: (app.display(), app.transcript()) == (display, transcript), timeout=2)
         print(f"without a daemon: {key} answered in {(time.monotonic() - pressed) * 1000:.0f} ms")
-    wait_until("the transcript", lambda: app.transcript() == "8\n+ 1\n--\n9\n\n", timeout=2)
 
     session.start_speech_daemon()
     sound_before = monitor.position()
@@ -156,7 +157,7 @@ def silent(app, session):
     for key, display in [("one", "1"), ("plus", "1"), ("two", "2"), ("equals", "3")]:
         app.press(key)
         wait_until(f'"{key}" to take effect', lambda: app.display() == display, timeout=2)
-    check(app.transcript() == "1\n+ 2\n---\n3\n\n", f"transcript: {app.transcript()!r}")
+    check(app.transcript() == "1\n+ 2\n--\n3\n\n", f"transcript: {app.transcript()!r}")
     app.focus()
     app.type("4")
     wait_until("a typed digit", lambda: app.display() == "4", timeout=2)
