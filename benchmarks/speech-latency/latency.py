@@ -6,7 +6,8 @@ sound that comes out, in one desktop session (run.sh starts it).
 For each case it prints the median, quartiles and count of:
   - key event to the first non-silent sample of its echo, with nothing being spoken;
   - the same while one of the program's own phrases is under way (the echo interrupts it);
-  - key event to the last non-silent sample of the interrupted phrase.
+  - key event to the last non-silent sample of the interrupted phrase;
+  - key event to the daemon receiving the program's request, from its protocol log.
 The floor does the same with spd_say (and spd_cancel before it to interrupt) over one
 persistent connection, fed through a pipe.
 """
@@ -23,7 +24,7 @@ import time
 import pyatspi
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../tests/e2e"))
-from desktop import Numivox, wait_until  # noqa: E402
+from desktop import Numivox, Session, SpeechLog, wait_until  # noqa: E402
 
 RATE = 16000
 FRAME = RATE // 400  # 2.5 ms frames for the loudness envelope
@@ -94,7 +95,7 @@ class LiveMonitor:
         return all(self.frames(end - seconds, end) or [False])
 
     def wait_silence(self):
-        wait_until("silence", lambda: self.silent_for(0.3), timeout=10)
+        wait_until("silence", lambda: self.silent_for(0.5), timeout=10)
 
 
 def runs(frames):
@@ -194,7 +195,9 @@ def interrupted_trial(monitor, start_long_phrase, press_echo, echo_frames):
     deadline = time.monotonic() + random.uniform(0.1, 0.6)
     wait_until("a moment inside the phrase",
                lambda: time.monotonic() >= deadline and monitor.sounding_for(0.01), timeout=5)
-    return measure(monitor, press_echo(), echo_frames)[:2]
+    moment = press_echo()
+    onset, cut, _ = measure(monitor, moment, echo_frames)
+    return onset, cut, moment
 
 
 def run_trials(monitor, floor, app, pointer, presses):
@@ -202,6 +205,7 @@ def run_trials(monitor, floor, app, pointer, presses):
     keys = {name: centre(app.key(name)) for name in ("one", "point", "clear work area")}
     figures = {case: [] for case in ("floor idle", "floor interrupting", "floor silence",
                                      "clicked idle", "typed idle", "interrupting", "silence")}
+    key_moments = {case: [] for case in ("clicked idle", "typed idle", "interrupting")}
     floor_lengths, app_lengths = [], []
 
     def clear(then_point=False):
@@ -214,9 +218,11 @@ def run_trials(monitor, floor, app, pointer, presses):
 
     def idle(case, press, lengths):
         monitor.wait_silence()
-        onset, _, length = measure(monitor, press())
+        moment = press()
+        onset, _, length = measure(monitor, moment)
         figures[case].append(onset)
         lengths.append(length)
+        key_moments.get(case, []).append(moment)
 
     app.focus()
     for index in range(presses):
@@ -230,15 +236,28 @@ def run_trials(monitor, floor, app, pointer, presses):
     for index in range(presses):
         if index % 7 == 0:
             clear(then_point=True)  # a second point says the long phrase
-        onset, cut = interrupted_trial(monitor, lambda: floor.send("say", LONG_PHRASE),
-                                       lambda: floor.send("interrupt", ECHO), floor_echo)
+        onset, cut, _ = interrupted_trial(monitor, lambda: floor.send("say", LONG_PHRASE),
+                                          lambda: floor.send("interrupt", ECHO), floor_echo)
         figures["floor interrupting"].append(onset)
         figures["floor silence"].append(cut)
-        onset, cut = interrupted_trial(monitor, lambda: pointer.click(*keys["point"]),
-                                       lambda: pointer.click(*keys["one"]), app_echo)
+        onset, cut, moment = interrupted_trial(monitor, lambda: pointer.click(*keys["point"]),
+                                               lambda: pointer.click(*keys["one"]), app_echo)
         figures["interrupting"].append(onset)
         figures["silence"].append(cut)
-    return figures
+        key_moments["interrupting"].append(moment)
+    return figures, key_moments
+
+
+def delivery_delays(session, key_moments):
+    """Seconds from each key event to the daemon receiving the program's first request for it
+    (a cancel or a phrase): the program's own share of the latency."""
+    to_wall_clock = time.time() - time.monotonic()
+    received = [moment for moment, _, _ in SpeechLog(session).timed_events()]
+    delays = {}
+    for case, moments in key_moments.items():
+        delays[case] = [next((r - m - to_wall_clock for r in received if r >= m + to_wall_clock
+                              - 0.001), None) for m in moments]
+    return delays
 
 
 def summary(values):
@@ -250,7 +269,7 @@ def summary(values):
 
 
 def main():
-    executable, floor_executable, _, presses = sys.argv[1:5]
+    executable, floor_executable, session, presses = sys.argv[1:5]
     presses = int(presses)
     monitor = LiveMonitor()
     wait_until("the monitor", lambda: monitor.now_index() > RATE // 2, timeout=5)
@@ -259,7 +278,7 @@ def main():
     try:
         app.window_id()
         wait_until("the keys to be enabled", lambda: app.enabled("one"), timeout=10)
-        figures = run_trials(monitor, floor, app, Pointer(), presses)
+        figures, key_moments = run_trials(monitor, floor, app, Pointer(), presses)
     finally:
         app.kill()
         floor.stop()
@@ -274,6 +293,9 @@ def main():
                         ("interrupting", "numivox clicked key, interrupting"),
                         ("silence", "numivox to silence of the interrupted phrase")]:
         print(f"{label:45} {summary(figures[case])}")
+
+    for case, delays in delivery_delays(Session(session), key_moments).items():
+        print(f"{'numivox ' + case + ', key to daemon':45} {summary(delays)}")
 
     def median(case):
         return statistics.median(v for v in figures[case] if v is not None)

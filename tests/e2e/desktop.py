@@ -62,7 +62,8 @@ class Session:
 
 
 # One entry of speech-dispatcher's protocol log: "[<date> : <usec>] speechd: <fd>:DATA:|<line>\n|"
-LOG_ENTRY = re.compile(r"^\[[^\]]*\] speechd:\s+(\d+):(DATA|REPLY):\|(.*?)\r?\n\|", re.M | re.S)
+LOG_ENTRY = re.compile(r"^\[([^\]]*) : (\d+)\] speechd:\s+(\d+):(DATA|REPLY):\|(.*?)\r?\n\|",
+                       re.M | re.S)
 CLIENT_NAME = re.compile(r'SET SELF CLIENT_NAME "[^:]*:([^:]*):')
 
 
@@ -81,6 +82,10 @@ class SpeechLog:
         return earlier + [self.session.path("speech.log")]
 
     def events(self):
+        return [(kind, detail) for _, kind, detail in self.timed_events()]
+
+    def timed_events(self):
+        """The events with the wall-clock time at which the daemon received each."""
         events = []
         for name in self.log_files():
             try:
@@ -92,7 +97,7 @@ class SpeechLog:
 
     def _parse(self, text):
         clients, receiving, events = {}, {}, []
-        for fd, kind, line in LOG_ENTRY.findall(text):
+        for date, microseconds, fd, kind, line in LOG_ENTRY.findall(text):
             if kind != "DATA":
                 continue
             name = CLIENT_NAME.match(line)
@@ -101,15 +106,17 @@ class SpeechLog:
                 continue
             if clients.get(fd) != self.client:
                 continue
+            moment = time.mktime(time.strptime(date, "%a %b %d %H:%M:%S %Y")) + int(microseconds) / 1e6
             if fd in receiving:
                 if line == ".":
-                    events.append(("speak", "\n".join(receiving.pop(fd))))
+                    started, lines = receiving.pop(fd)
+                    events.append((started, "speak", "\n".join(lines)))
                 else:
-                    receiving[fd].append(line[1:] if line.startswith("..") else line)
+                    receiving[fd][1].append(line[1:] if line.startswith("..") else line)
             elif line.upper() == "SPEAK":
-                receiving[fd] = []
+                receiving[fd] = (moment, [])
             elif line.upper().startswith("CANCEL"):
-                events.append(("cancel", line.split()[1].lower()))
+                events.append((moment, "cancel", line.split()[1].lower()))
         return events
 
     def phrases(self):
