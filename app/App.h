@@ -6,9 +6,9 @@
 #include <functional>
 #include <memory>
 
+#include "app/MenuBar1.h"
 #include "platform/SpeechConnection.h"
 
-class MenuBar1;
 class SpeechService;
 
 // The application object: owns the speech service and the menu bar, sets the program-wide

@@ -114,6 +114,7 @@ private slots:
         QCOMPARE(QApplication::topLevelWidgets().count(about.data()), 1);
         about->close();
         QTRY_VERIFY(about.isNull());
+        mainWindow()->activateWindow(); // the offscreen platform activates no other window itself
     }
 
     void helpShortcutOpensHelpFromAnyWindow()
@@ -128,6 +129,7 @@ private slots:
         QCOMPARE(SingleWindow<wHelp>::instance(), help.data());
         help->close();
         QTRY_VERIFY(help.isNull());
+        mainWindow()->activateWindow();
     }
 
     void copyReachesTheFocusedField_data()
