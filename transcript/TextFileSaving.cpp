@@ -13,6 +13,10 @@ bool saveTextFile(const QString &path, const QString &text)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
     file.write(text.toUtf8());
+    // commit() does not notice a failure of the final flush (a full disk, a size limit) and
+    // would put the truncated file in place: flush first, and let the destructor discard it.
+    if (!file.flush())
+        return false;
     return file.commit();
 }
 

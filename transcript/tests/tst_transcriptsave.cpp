@@ -4,8 +4,12 @@
 #include "transcript/editFieldExtras.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 // Saves the transcript through a scripted save dialog into a fresh folder for each case.
 class TranscriptSaveTest : public QObject
@@ -169,6 +173,33 @@ private slots:
         if (!folderInTheWay)
             QCOMPARE(contentsOf(pathOf(QStringLiteral("tape"))), QByteArray("a regular file"));
         QCOMPARE(field->toPlainText(), transcript);
+    }
+
+    // A disk that fills up halfway through: the file being replaced keeps its good contents, no
+    // half-written file is left behind and nothing is renamed.
+    void diskFull()
+    {
+        writeFile(pathOf(QStringLiteral("tape")), "good");
+        field->setPlainText(transcript.repeated(1000));
+
+        // A file size limit makes every write past it fail, even for root.
+        rlimit original {};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &original) == 0);
+        rlimit small = original;
+        small.rlim_cur = 1024;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const auto restore = qScopeGuard([&] {
+            setrlimit(RLIMIT_FSIZE, &original);
+            std::signal(SIGXFSZ, previousHandler);
+        });
+
+        ScriptedOutputDialogs dialogs;
+        dialogs.savePath = pathOf(QStringLiteral("tape"));
+        field->save(QStringLiteral("text"), QStringLiteral("transcript"));
+
+        QCOMPARE(folderEntries(), QStringList { "tape" });
+        QCOMPARE(contentsOf(pathOf(QStringLiteral("tape"))), QByteArray("good"));
     }
 
     void cancelling()
