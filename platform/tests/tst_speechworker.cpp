@@ -6,6 +6,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 using namespace std::chrono_literals;
@@ -45,10 +46,12 @@ public:
     }
     void waitWhileHanging()
     {
+        ++calls;
         std::unique_lock lock(mutex);
         changed.wait(lock, [&] { return !hanging; });
     }
 
+    std::atomic<int> calls = 0; // say() calls begun, hung or not
     std::atomic<int> refusalsLeft = 0; // opens to refuse before accepting again
     std::atomic<int> failuresLeft = 0; // say() calls to fail, as on a dead socket
 
@@ -175,16 +178,22 @@ private slots:
     {
         Daemon daemon;
         daemon.hang();
+        std::optional<SpeechWorker> worker(std::in_place, factoryFor(daemon), 50ms);
+        worker->speak("stuck", Interrupt::No);
+        QTRY_COMPARE_WITH_TIMEOUT(daemon.calls.load(), 1, 5000);
+
         QElapsedTimer timer;
         timer.start();
-        {
-            SpeechWorker worker(factoryFor(daemon), 50ms);
-            for (int i = 0; i < 1000; ++i)
-                worker.speak(QString::number(i), Interrupt::No);
-        } // leaves the stuck worker behind after its grace period
-        QVERIFY2(timer.elapsed() < 2000, "speaking or quitting waited on a hung daemon");
+        for (int i = 0; i < 1000; ++i)
+            worker->speak(QString::number(i), Interrupt::No);
+        QVERIFY2(timer.elapsed() < 1000, "speaking waited on a hung daemon");
+        timer.restart();
+        worker.reset(); // quitting leaves the stuck worker behind after its grace period
+        QVERIFY2(timer.elapsed() < 1000, "quitting waited on a hung daemon");
+
         daemon.release(); // lets the abandoned worker finish before the daemon goes away
-        QTRY_VERIFY_WITH_TIMEOUT(daemon.snapshot().size() >= 2, 5000);
+        QVERIFY(daemon.waitForEvents(2));
+        QCOMPARE(daemon.snapshot(), (Events { "open", "say:stuck" }));
     }
 };
 
