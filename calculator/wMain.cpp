@@ -30,34 +30,29 @@ struct KeyLayout
     void (wMain::*action)();
 };
 
+// PushButton1 to PushButton18, in order.
+// clang-format off
 const std::array<KeyLayout, 18> keyLayouts = { {
-    { QStringLiteral("0"), Phrases::digits[0], { 3, 375, 87, 87 }, 72, &wMain::PushButton1_Action },
-    { QStringLiteral("1"), Phrases::digits[1], { 3, 281, 87, 87 }, 72, &wMain::PushButton2_Action },
-    { QStringLiteral("2"), Phrases::digits[2], { 96, 281, 87, 87 }, 72,
-        &wMain::PushButton3_Action },
-    { QStringLiteral("3"), Phrases::digits[3], { 189, 281, 87, 87 }, 72,
-        &wMain::PushButton4_Action },
-    { QStringLiteral("4"), Phrases::digits[4], { 3, 187, 87, 87 }, 72, &wMain::PushButton5_Action },
-    { QStringLiteral("5"), Phrases::digits[5], { 96, 187, 87, 87 }, 72,
-        &wMain::PushButton6_Action },
-    { QStringLiteral("6"), Phrases::digits[6], { 189, 187, 87, 87 }, 72,
-        &wMain::PushButton7_Action },
-    { QStringLiteral("7"), Phrases::digits[7], { 3, 93, 87, 87 }, 72, &wMain::PushButton8_Action },
-    { QStringLiteral("8"), Phrases::digits[8], { 96, 93, 87, 87 }, 72, &wMain::PushButton9_Action },
-    { QStringLiteral("9"), Phrases::digits[9], { 189, 93, 87, 87 }, 72,
-        &wMain::PushButton10_Action },
-    { QStringLiteral("="), Phrases::equals, { 189, 375, 87, 87 }, 72, &wMain::PushButton11_Action },
-    { QStringLiteral("/"), Phrases::divideBy, { 281, 93, 87, 87 }, 72,
-        &wMain::PushButton12_Action },
-    { QStringLiteral("x"), Phrases::times, { 281, 187, 87, 87 }, 72, &wMain::PushButton13_Action },
-    { QStringLiteral("-"), Phrases::minus, { 281, 281, 87, 87 }, 72, &wMain::PushButton14_Action },
-    { QStringLiteral("+"), Phrases::plus, { 281, 375, 87, 87 }, 72, &wMain::PushButton15_Action },
-    { QStringLiteral("."), Phrases::point, { 96, 375, 87, 87 }, 72, &wMain::PushButton16_Action },
-    { QStringLiteral("C1"), Phrases::clearWorkArea, { 4, 469, 180, 47 }, 36,
-        &wMain::PushButton17_Action },
-    { QStringLiteral("C2"), Phrases::clearAll, { 188, 469, 180, 47 }, 36,
-        &wMain::PushButton18_Action },
+    { QStringLiteral("0"),  Phrases::digits[0],        { 3, 375, 87, 87 },    72, &wMain::PushButton1_Action },
+    { QStringLiteral("1"),  Phrases::digits[1],        { 3, 281, 87, 87 },    72, &wMain::PushButton2_Action },
+    { QStringLiteral("2"),  Phrases::digits[2],        { 96, 281, 87, 87 },   72, &wMain::PushButton3_Action },
+    { QStringLiteral("3"),  Phrases::digits[3],        { 189, 281, 87, 87 },  72, &wMain::PushButton4_Action },
+    { QStringLiteral("4"),  Phrases::digits[4],        { 3, 187, 87, 87 },    72, &wMain::PushButton5_Action },
+    { QStringLiteral("5"),  Phrases::digits[5],        { 96, 187, 87, 87 },   72, &wMain::PushButton6_Action },
+    { QStringLiteral("6"),  Phrases::digits[6],        { 189, 187, 87, 87 },  72, &wMain::PushButton7_Action },
+    { QStringLiteral("7"),  Phrases::digits[7],        { 3, 93, 87, 87 },     72, &wMain::PushButton8_Action },
+    { QStringLiteral("8"),  Phrases::digits[8],        { 96, 93, 87, 87 },    72, &wMain::PushButton9_Action },
+    { QStringLiteral("9"),  Phrases::digits[9],        { 189, 93, 87, 87 },   72, &wMain::PushButton10_Action },
+    { QStringLiteral("="),  Phrases::equals,           { 189, 375, 87, 87 },  72, &wMain::PushButton11_Action },
+    { QStringLiteral("/"),  Phrases::divideBy,         { 281, 93, 87, 87 },   72, &wMain::PushButton12_Action },
+    { QStringLiteral("x"),  Phrases::times,            { 281, 187, 87, 87 },  72, &wMain::PushButton13_Action },
+    { QStringLiteral("-"),  Phrases::minus,            { 281, 281, 87, 87 },  72, &wMain::PushButton14_Action },
+    { QStringLiteral("+"),  Phrases::plus,             { 281, 375, 87, 87 },  72, &wMain::PushButton15_Action },
+    { QStringLiteral("."),  Phrases::point,            { 96, 375, 87, 87 },   72, &wMain::PushButton16_Action },
+    { QStringLiteral("C1"), Phrases::clearWorkArea,    { 4, 469, 180, 47 },   36, &wMain::PushButton17_Action },
+    { QStringLiteral("C2"), Phrases::clearAll,         { 188, 469, 180, 47 }, 36, &wMain::PushButton18_Action },
 } };
+// clang-format on
 
 constexpr QSize contentSize(525, 530);
 constexpr QRect displayGeometry(3, 2, 365, 85);
