@@ -94,13 +94,10 @@ private slots:
         QTest::addColumn<int>("sheets"); // 0: as many as the text needs, more than one
 
         QTest::newRow("short, no footer") << 3 << false << 0 << 0 << 1;
-        QTest::newRow("short, numbered, all pages") << 3 << true << 0 << 0 << 1;
         QTest::newRow("short, numbered, pages 1 to 5") << 3 << true << 1 << 5 << 1;
         QTest::newRow("short, numbered, pages 2 to 3") << 3 << true << 2 << 3 << 1;
-        QTest::newRow("long, no footer, all pages") << 120 << false << 0 << 0 << 0;
         QTest::newRow("long, numbered, all pages") << 120 << true << 0 << 0 << 0;
         QTest::newRow("long, numbered, pages 2 to 3") << 120 << true << 2 << 3 << 2;
-        QTest::newRow("long, no footer, pages 2 to 3") << 120 << false << 2 << 3 << 2;
     }
 
     // Sheets start at the beginning of the text and follow on line by line; the range only caps

@@ -1,6 +1,5 @@
 #include "ScriptedOutputDialogs.h"
 
-#include "transcript/FileTypes.h"
 #include "transcript/editFieldExtras.h"
 
 #include <QDir>
@@ -41,22 +40,9 @@ private:
         file.write(contents);
     }
 
-    // UTF-8 with the platform's line ends.
-    QByteArray savedForm() const
-    {
-#ifdef Q_OS_WIN
-        return transcript.toUtf8().replace("\n", "\r\n");
-#else
-        return transcript.toUtf8();
-#endif
-    }
+    QByteArray savedForm() const { return transcript.toUtf8(); } // UTF-8, with Unix line ends
 
 private slots:
-    void initTestCase()
-    {
-        FileTypes::createRecords();
-    }
-
     void init()
     {
         folder = std::make_unique<QTemporaryDir>();
@@ -72,24 +58,17 @@ private slots:
         QTest::addColumn<QString>("typedName");
         QTest::addColumn<QString>("savedName");
 
-        QTest::newRow("default without .txt") << "transcript"
-                                              << "tape"
-                                              << "tape.txt";
-        QTest::newRow("default shorter than 4") << "txt"
-                                                << "tape"
-                                                << "tape.txt";
-        QTest::newRow("default without .txt, typed .txt") << "transcript"
-                                                          << "tape.txt"
-                                                          << "tape.txt.txt";
-        QTest::newRow("default untitled.txt") << "untitled.txt"
-                                              << "tape"
-                                              << "tape";
-        QTest::newRow("default .TXT") << "TAPE.TXT"
-                                      << "tape"
-                                      << "tape";
-        QTest::newRow("default .txt alone") << ".txt"
-                                            << "tape.text"
-                                            << "tape.text";
+        const auto row = [](const char *name, const QString &defaultName, const QString &typedName,
+                             const QString &savedName) {
+            QTest::newRow(name) << defaultName << typedName << savedName;
+        };
+        row("save() without arguments", QString(), "tape", "tape");
+        row("default without .txt", "transcript", "tape", "tape.txt");
+        row("default shorter than 4", "txt", "tape", "tape.txt");
+        row("default without .txt, typed .txt", "transcript", "tape.txt", "tape.txt.txt");
+        row("default untitled.txt", "untitled.txt", "tape", "tape");
+        row("default .TXT", "TAPE.TXT", "tape", "tape");
+        row("default .txt alone", ".txt", "tape.text", "tape.text");
     }
 
     void namingRule()
@@ -100,34 +79,16 @@ private slots:
 
         ScriptedOutputDialogs dialogs;
         dialogs.savePath = pathOf(typedName);
-        field->save(QStringLiteral("text"), defaultName);
+        if (defaultName.isNull())
+            field->save();
+        else
+            field->save(QStringLiteral("text"), defaultName);
 
-        QCOMPARE(dialogs.asked, QStringList { "save text " + defaultName });
+        QCOMPARE(dialogs.asked,
+            QStringList { "save text " + (defaultName.isNull() ? "untitled.txt" : defaultName) });
         QCOMPARE(folderEntries(), QStringList { savedName });
         QCOMPARE(contentsOf(pathOf(savedName)), savedForm());
         QCOMPARE(field->toPlainText(), transcript);
-    }
-
-    void withoutArguments()
-    {
-        ScriptedOutputDialogs dialogs;
-        dialogs.savePath = pathOf(QStringLiteral("tape"));
-        field->save();
-
-        QCOMPARE(dialogs.asked, QStringList { "save text untitled.txt" });
-        QCOMPARE(folderEntries(), QStringList { "tape" });
-        QCOMPARE(contentsOf(pathOf(QStringLiteral("tape"))), savedForm());
-    }
-
-    void replacesChosenFile()
-    {
-        writeFile(pathOf(QStringLiteral("tape")), "older transcript, much longer than the new one");
-        ScriptedOutputDialogs dialogs;
-        dialogs.savePath = pathOf(QStringLiteral("tape"));
-        field->save();
-
-        QCOMPARE(folderEntries(), QStringList { "tape" });
-        QCOMPARE(contentsOf(pathOf(QStringLiteral("tape"))), savedForm());
     }
 
     // Appending ".txt" must not replace a file that already has that name.
@@ -210,25 +171,6 @@ private slots:
 
         QCOMPARE(dialogs.asked.size(), 2);
         QVERIFY(folderEntries().isEmpty());
-    }
-
-    void fileTypeNames_data()
-    {
-        QTest::addColumn<QString>("fileTypeName");
-        QTest::addColumn<bool>("isPlainText");
-
-        QTest::newRow("text") << "text" << true;
-        QTest::newRow("text/plain") << "text/plain" << true;
-        QTest::newRow("image") << "image" << false;
-        QTest::newRow("text/html") << "text/html" << false;
-    }
-
-    void fileTypeNames()
-    {
-        QFETCH(QString, fileTypeName);
-        QFETCH(bool, isPlainText);
-
-        QCOMPARE(FileTypes::find(fileTypeName) == &FileTypes::pTextPlain, isPlainText);
     }
 };
 
