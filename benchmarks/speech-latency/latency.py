@@ -274,7 +274,7 @@ def main():
     monitor = LiveMonitor()
     wait_until("the monitor", lambda: monitor.now_index() > RATE // 2, timeout=5)
     floor = FloorProgram(floor_executable)
-    app = Numivox(executable, os.devnull)
+    app = Numivox(executable, os.path.join(session, "logs", "numivox.log"))
     try:
         app.window_id()
         wait_until("the keys to be enabled", lambda: app.enabled("one"), timeout=10)

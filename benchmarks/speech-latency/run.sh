@@ -22,4 +22,4 @@ trap '"$session_script" stop "$session"; rm -rf "$session"' EXIT
     source "$session/env"
     /usr/bin/python3 "$here/latency.py" "$build/app/numivox" \
         "$build/benchmarks/speech-latency/speech_latency_floor" "$session" "$presses"
-)
+) || { tail -n 20 "$session"/logs/*.log >&2; exit 1; }
