@@ -10,7 +10,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
-#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -291,15 +290,7 @@ void wMain::PushButton18_Action()
 QAction *wMain::menuItem(const QString &name) const
 {
     const QWidget *bar = menuWidget();
-    QList<QAction *> pending = bar ? bar->actions() : QList<QAction *>();
-    while (!pending.isEmpty()) {
-        QAction *action = pending.takeFirst();
-        if (action->objectName() == name)
-            return action;
-        if (const QMenu *menu = action->menu())
-            pending += menu->actions();
-    }
-    return nullptr;
+    return bar ? bar->findChild<QAction *>(name) : nullptr;
 }
 
 QAction *wMain::HelpMenu() const
