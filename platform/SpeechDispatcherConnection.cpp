@@ -14,7 +14,9 @@ public:
     { }
     ~SpeechDispatcherConnection() override { spd_close(connection); }
 
-    // Message priority queues behind speech under way, ours or another client's.
+    // Message priority waits behind speech under way at message or important priority, ours or
+    // a screen reader's. (The daemon itself drops other clients' lower, text-priority speech for
+    // any audible message; no audible priority avoids that.)
     bool say(const std::string &utf8Text) override
     {
         return spd_say(connection, SPD_MESSAGE, utf8Text.c_str()) >= 0;
