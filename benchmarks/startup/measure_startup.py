@@ -5,30 +5,24 @@ program that speaks) the time until "ready" reached speech-dispatcher's protocol
 import math
 import os
 import signal
-import re
 import statistics
 import subprocess
 import sys
 import time
-from datetime import datetime
 
 from Xlib import X, display as xdisplay
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../tests/e2e"))
+from desktop import Session, SpeechLog  # noqa: E402
+
 SETTLE_SECONDS = 1.5  # past the calculator's one-second warm-up
-LOG_LINE = re.compile(r"^\[(\w+ \w+ +\d+ [\d:]+ \d+) : (\d+)\] speechd: +\d+:DATA:\|(.*)$")
 
 
-def time_of_phrase(log_path, phrase, since):
-    """Wall-clock time of the first text equal to phrase logged at or after since, or None."""
-    with open(log_path, errors="replace") as log:
-        for line in log:
-            match = LOG_LINE.match(line.rstrip("\n"))
-            if not match or match.group(3) != phrase:
-                continue
-            stamp = datetime.strptime(match.group(1), "%a %b %d %H:%M:%S %Y").timestamp()
-            stamp += int(match.group(2)) / 1e6
-            if stamp >= since:
-                return stamp
+def time_of_ready(speech_log, since):
+    """Wall-clock time at which the daemon received the first "ready" at or after since."""
+    for moment, kind, text in speech_log.timed_events():
+        if kind == "speak" and text == "ready" and moment >= since:
+            return moment
     return None
 
 
@@ -68,7 +62,8 @@ def launch_once(root, command):
 def main():
     runs = int(sys.argv[1])
     floor_command, program_command = sys.argv[2], sys.argv[3]
-    speech_log = os.environ["SPEECH_PROTOCOL_LOG"]
+    session = Session(sys.argv[4])
+    speech_log = SpeechLog(session)
     screen = xdisplay.Display()
     root = screen.screen().root
     root.change_attributes(event_mask=X.SubstructureNotifyMask)
@@ -80,11 +75,11 @@ def main():
         results["numivox"].append(launch_once(root, [program_command]))
 
     # The daemon writes its log in blocks: read it once it has stopped.
-    with open(os.environ["SPEECH_DAEMON_PID_FILE"]) as pid_file:
+    with open(session.path("speechd.pid")) as pid_file:
         os.kill(int(pid_file.read()), signal.SIGTERM)
     time.sleep(0.5)
     for run in results["numivox"]:
-        ready = time_of_phrase(speech_log, "ready", run["launched_wall"])
+        ready = time_of_ready(speech_log, run["launched_wall"])
         in_time = ready is not None and ready - run["launched_wall"] < SETTLE_SECONDS
         run["ready_ms"] = (ready - run["launched_wall"]) * 1000 if in_time else float("nan")
 

@@ -20,6 +20,6 @@ g++ -std=c++20 -O2 -fPIC "$here/bare_window.cpp" -o "$session/bare_window" \
 (
     # shellcheck disable=SC1091
     source "$session/env"
-    export SPEECH_PROTOCOL_LOG="$session/speech.log" SPEECH_DAEMON_PID_FILE="$session/speechd.pid"
-    /usr/bin/python3 "$here/measure_startup.py" "$runs" "$session/bare_window" "$top/build/app/numivox"
+    /usr/bin/python3 "$here/measure_startup.py" "$runs" "$session/bare_window" \
+        "$top/build/app/numivox" "$session"
 )
