@@ -6,6 +6,7 @@
 #include "calculator/wMain.h"
 #include "info/wAbout.h"
 #include "info/wHelp.h"
+#include "platform/Appearance.h"
 #include "platform/MenuEnabling.h"
 #include "platform/SingleWindow.h"
 #include "platform/SpeechWorker.h"
@@ -37,7 +38,7 @@ App::App(int &argc, char **argv, SpeechConnectionFactory openSpeech)
     setApplicationVersion(QStringLiteral("1.5"));
     setQuitOnLastWindowClosed(false); // only the main window's closing ends the program
     // Where the layout's family is missing, an installed legible sans stands in.
-    QFont::insertSubstitutions(QStringLiteral("Geneva"),
+    QFont::insertSubstitutions(layoutFontFamily,
         { QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
             QStringLiteral("Noto Sans") });
     installSpeech(speechService.get());
@@ -63,7 +64,7 @@ bool App::start()
 
 bool App::Event_Open()
 {
-    mGlobals.sTheFont = QStringLiteral("Geneva");
+    mGlobals.sTheFont = layoutFontFamily;
     menuBar1->item(QStringLiteral("FileQuit"))->setText(tr("Quit Numivox"));
     mGlobals.bSpeech = true;
     menuBar1->item(QStringLiteral("HelpAbout"))->setVisible(false);

@@ -5,6 +5,7 @@
 #include "calculator/DisplayField.h"
 #include "calculator/Phrases.h"
 #include "calculator/TypedKey.h"
+#include "platform/Appearance.h"
 #include "transcript/editFieldExtras.h"
 
 #include <QGuiApplication>
@@ -58,29 +59,6 @@ constexpr QRect displayGeometry(3, 2, 365, 85);
 constexpr QRect transcriptGeometry(375, 3, 145, 520);
 constexpr int displayPointSize = 48;
 constexpr int transcriptPointSize = 24;
-
-// The family every control carries in the layout; the window's opening replaces it.
-QFont layoutFont(int pointSize)
-{
-    QFont font(QStringLiteral("Geneva"), pointSize);
-    font.setStyleHint(QFont::SansSerif); // an installed sans stands in where it is missing
-    return font;
-}
-
-void setFontFamily(QWidget *widget, const QString &family)
-{
-    QFont font = widget->font();
-    font.setFamily(family);
-    widget->setFont(font);
-}
-
-void setBlackOnWhite(QWidget *widget)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Text, Qt::black);
-    widget->setPalette(palette);
-}
 
 int keyIndex(OperatorKey key)
 {

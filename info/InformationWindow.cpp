@@ -1,11 +1,9 @@
 #include "info/InformationWindow.h"
 
+#include "platform/Appearance.h"
+
 #include <QLabel>
 #include <QWidget>
-
-namespace {
-const QString layoutFontFamily = QStringLiteral("Geneva");
-}
 
 void setUpInformationWindow(QWidget *window, const QString &title, const QSize &contentSize)
 {
@@ -27,7 +25,7 @@ QLabel *layOutText(QLabel *label, const char *name, const QRect &geometry, const
     label->setAlignment(style.alignment);
     label->setWordWrap(style.multiLine);
 
-    QFont font(layoutFontFamily, style.pointSize);
+    QFont font = layoutFont(style.pointSize);
     font.setBold(style.bold);
     font.setUnderline(style.underline);
     label->setFont(font);

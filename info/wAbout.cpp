@@ -4,6 +4,7 @@
 #include "app/ProgramInfo.h"
 #include "info/InformationWindow.h"
 #include "info/LinkLabel.h"
+#include "platform/Appearance.h"
 #include "platform/UrlOpener.h"
 
 #include <QFrame>
@@ -48,9 +49,7 @@ wAbout::wAbout(QWidget *parent)
 
 void wAbout::Event_Open()
 {
-    QFont titleFont = StaticText1->font();
-    titleFont.setFamily(mGlobals.sTheFont);
-    StaticText1->setFont(titleFont);
+    setFontFamily(StaticText1, mGlobals.sTheFont);
     StaticText1->setText(programTitle);
     StaticText2->setText(tr("Copyright © 2024 The Numivox Project. All rights reserved."));
     StaticText4->setLinkText(homePageAddress);

@@ -3,6 +3,7 @@
 #include "app/Globals.h"
 #include "app/ProgramInfo.h"
 #include "info/InformationWindow.h"
+#include "platform/Appearance.h"
 #include "platform/UrlOpener.h"
 
 #include <QTextEdit>
@@ -32,14 +33,6 @@ constexpr Topic topics[] = {
     { "StaticText9", 242, QT_TRANSLATE_NOOP("wHelp", "Other Titles"), HelpText::ReadMeFirstMac8 },
 };
 
-void setFamilyAndSize(QWidget *control, const QString &family, int pointSize)
-{
-    QFont font = control->font();
-    font.setFamily(family);
-    font.setPointSize(pointSize);
-    control->setFont(font);
-}
-
 } // namespace
 
 wHelp::wHelp(QWidget *parent)
@@ -57,11 +50,8 @@ wHelp::wHelp(QWidget *parent)
     EditField1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     EditField1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     EditField1->setAttribute(Qt::WA_MacShowFocusRect, false);
-    EditField1->setFont(QFont(QStringLiteral("Geneva"), 12));
-    QPalette paper = EditField1->palette();
-    paper.setColor(QPalette::Base, Qt::white);
-    paper.setColor(QPalette::Text, Qt::black);
-    EditField1->setPalette(paper);
+    EditField1->setFont(layoutFont(12));
+    setBlackOnWhite(EditField1);
 
     StaticText1 = new LinkLabel(this);
     layOutText(StaticText1, "StaticText1", { 201, 473, 493, 20 },
@@ -101,10 +91,10 @@ void wHelp::Event_Open()
 
 void wHelp::mAppearanceUpdate()
 {
-    setFamilyAndSize(EditField1, mGlobals.sTheFont, mGlobals.iTheFontSize + 2);
-    setFamilyAndSize(StaticText1, mGlobals.sTheFont, mGlobals.iTheFontSize + 2);
+    setFontFamily(EditField1, mGlobals.sTheFont, mGlobals.iTheFontSize + 2);
+    setFontFamily(StaticText1, mGlobals.sTheFont, mGlobals.iTheFontSize + 2);
     for (LinkLabel *link : std::as_const(topicLinks))
-        setFamilyAndSize(link, mGlobals.sTheFont, mGlobals.iTheFontSize);
+        setFontFamily(link, mGlobals.sTheFont, mGlobals.iTheFontSize);
     StaticText1->setLinkText(homePageAddress);
 }
 
