@@ -11,7 +11,8 @@ packages=(
     qt6-qpa-plugins speech-dispatcher speech-dispatcher-espeak-ng fonts-dejavu-core
     # tests: printing checks, the real desktop session, packaging
     procps poppler-utils python3-xlib xvfb xdotool x11-utils dbus-daemon at-spi2-core python3-pyatspi
-    pulseaudio pulseaudio-utils appstream desktop-file-utils dpkg-dev file
+    pulseaudio pulseaudio-utils orca python3-speechd
+    appstream desktop-file-utils dpkg-dev file lintian man-db
 )
 
 missing=()
