@@ -3,6 +3,8 @@
 #include "calculator/NumberText.h"
 #include "calculator/Phrases.h"
 
+#include <utility>
+
 namespace {
 
 constexpr qsizetype entryLimit = 8;
@@ -100,22 +102,20 @@ void Calculator::operatorKey(OperatorKey key)
 
 bool Calculator::keyDown(QChar key)
 {
-    switch (key.unicode()) {
-    case u'+':
-        surface.press(OperatorKey::Plus);
-        return true;
-    case u'-':
-        surface.press(OperatorKey::Minus);
-        return true;
-    case u'*':
-        surface.press(OperatorKey::Times);
-        return true;
-    case u'=':
-        surface.press(OperatorKey::Equals);
-        return true;
-    case u'/':
-        surface.press(OperatorKey::Divide);
-        return true;
+    static constexpr std::pair<char16_t, OperatorKey> operatorCharacters[] = {
+        { u'+', OperatorKey::Plus },
+        { u'-', OperatorKey::Minus },
+        { u'*', OperatorKey::Times },
+        { u'/', OperatorKey::Divide },
+        { u'=', OperatorKey::Equals },
+    };
+    for (const auto &[character, operatorKey] : operatorCharacters) {
+        if (key == character) {
+            keyTyped = true;
+            surface.press(operatorKey);
+            keyTyped = false;
+            return true;
+        }
     }
 
     preClear();
@@ -123,18 +123,21 @@ bool Calculator::keyDown(QChar key)
     if (display.size() >= entryLimit)
         return true;
     if (isTypedEditingKey(key)) {
-        surface.speak(QString(key), Interrupt::No);
+        if (echoes(/*typed*/ true))
+            surface.speak({ QString(key) }, Interrupt::No, Importance::Echo);
         state.bClear = false;
         return false;
     }
     if (key == pointCharacter) {
         if (!display.contains(pointCharacter)) {
-            surface.speak(Phrases::point, Interrupt::No);
+            if (echoes(/*typed*/ true))
+                surface.speak({ Phrases::point }, Interrupt::No, Importance::Echo);
             state.bClear = false;
             return false;
         }
         if (state.bSpeech)
-            surface.speak(Phrases::typedPointAlreadyIncluded, Interrupt::Yes);
+            surface.speak({ Phrases::typedPointAlreadyIncluded }, Interrupt::Yes,
+                Importance::Essential);
     }
     return true;
 }
@@ -164,7 +167,7 @@ void Calculator::arithmeticOperator(const QString &symbol, const QString &phrase
     state.bOperationSelected = true;
     state.bSetForSec = true;
     state.bComputationComplete = false;
-    echo(phrase);
+    echo(phrase, keyTyped);
     state.sOperation = symbol;
     state.dPri = numberValue(display);
     appendOperand(display, symbol);
@@ -182,7 +185,7 @@ void Calculator::minus()
         state.bOperationSelected = true;
         state.bSetForSec = true;
         state.bComputationComplete = false;
-        echo(Phrases::minus);
+        echo(Phrases::minus, keyTyped);
         state.sOperation = sign;
         state.dPri = numberValue(display);
         appendOperand(display, sign);
@@ -225,8 +228,10 @@ void Calculator::equals()
         }
         state.dResult = compute(state.sOperation, state.dPri, state.dSec);
     }
-    if (state.sOperation == u"/" && state.dSec == 0)
-        echo(Phrases::divisionByZero);
+    // The warning, then "equals", then the result: one utterance, so that none cuts off another.
+    QStringList phrases;
+    if (state.bSpeech && state.sOperation == u"/" && state.dSec == 0)
+        phrases.append(Phrases::divisionByZero);
 
     state.sOperation.clear();
     state.bOperationSelected = false;
@@ -236,11 +241,15 @@ void Calculator::equals()
     const QString result = numberText(state.dResult);
     lines += QString(result.size() + 1, u'-') + lineBreak + result + lineBreak + lineBreak;
     surface.appendToTranscript(lines);
-    echo(Phrases::equals);
+    if (echoes(keyTyped))
+        phrases.append(Phrases::equals);
     surface.scrollTranscriptToEnd();
     surface.setDisplayText(result);
-    // The result follows "equals" instead of cutting it off, and is said even with echoes off.
-    surface.speak(surface.displayText(), Interrupt::No);
+    // The result is said even with echoes off. A warning or "equals" before it cuts off the
+    // speech of the key before; the result alone follows it.
+    const Interrupt interrupt = phrases.isEmpty() ? Interrupt::No : Interrupt::Yes;
+    phrases.append(surface.displayText());
+    surface.speak(phrases, interrupt, Importance::Essential);
 
     state.dPri = state.dResult;
     state.dSec = 0;
@@ -285,10 +294,15 @@ void Calculator::appendOperand(const QString &display, const QString &symbol)
     surface.appendToTranscript(display + lineBreak + tag);
 }
 
-void Calculator::echo(const QString &phrase)
+void Calculator::echo(const QString &phrase, bool typed)
 {
-    if (state.bSpeech)
-        surface.speak(phrase, Interrupt::Yes);
+    if (echoes(typed))
+        surface.speak({ phrase }, Interrupt::Yes, Importance::Echo);
+}
+
+bool Calculator::echoes(bool typed) const
+{
+    return state.bSpeech && !(typed && surface.screenReaderRunning());
 }
 
 void Calculator::finishKey()

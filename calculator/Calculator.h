@@ -6,7 +6,8 @@
 enum class ClearScope { WorkArea, All };
 
 // The calculator's key handling: what each on-screen key and each typed key does to the state,
-// the display, the transcript and speech. Holds nothing of its own beyond its two references.
+// the display, the transcript and speech. Holds nothing of its own beyond its two references and
+// whether the key in hand was typed.
 class Calculator
 {
 public:
@@ -37,9 +38,12 @@ private:
     void preClear();
     QString displayAfterPreClears() const;
     void appendOperand(const QString &display, const QString &symbol);
-    void echo(const QString &phrase);
+    // A key's own word. A screen reader echoes typed keys itself, so those are left to it.
+    void echo(const QString &phrase, bool typed = false);
+    bool echoes(bool typed) const;
     void finishKey();
 
     CalculatorState &state;
     CalculatorSurface &surface;
+    bool keyTyped = false; // while a typed operator presses its on-screen key
 };

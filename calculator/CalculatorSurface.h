@@ -26,5 +26,7 @@ public:
     virtual void focusDisplay() = 0;
     // A push of the on-screen key, which runs its handler to completion before returning.
     virtual void press(OperatorKey key) = 0;
-    virtual void speak(const QString &phrase, Interrupt interrupt) = 0;
+    virtual void speak(const QStringList &phrases, Interrupt interrupt, Importance importance) = 0;
+    // A screen reader echoes typed keys itself, so the calculator leaves their echo to it.
+    virtual bool screenReaderRunning() const = 0;
 };

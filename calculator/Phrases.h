@@ -33,5 +33,7 @@ inline const QString divideBy = QStringLiteral("divide by");
 inline const QString equals = QStringLiteral("equals");
 inline const QString divisionByZero = QStringLiteral("INFINITY");
 inline const QString ready = QStringLiteral("ready");
+inline const QString displayEmpty = QStringLiteral("display empty");
+inline const QString transcriptEmpty = QStringLiteral("transcript empty");
 
 } // namespace Phrases

@@ -155,7 +155,7 @@ void wMain::createControls()
 void wMain::Event_Open()
 {
     setWindowTitle(programTitle);
-    speech().speak(Phrases::ready, Interrupt::No);
+    speech().speak({ Phrases::ready }, Interrupt::No, Importance::Essential);
     mGlobals.reset(); // the flags and the three operands; sOperation stays
     mAppearanceUpdate();
 }
@@ -400,7 +400,12 @@ void wMain::press(OperatorKey key)
     keys[keyIndex(key)]->click();
 }
 
-void wMain::speak(const QString &phrase, Interrupt interrupt)
+void wMain::speak(const QStringList &phrases, Interrupt interrupt, Importance importance)
 {
-    speech().speak(phrase, interrupt);
+    speech().speak(phrases, interrupt, importance);
+}
+
+bool wMain::screenReaderRunning() const
+{
+    return mGlobals.screenReaderRunning;
 }

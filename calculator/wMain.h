@@ -79,7 +79,8 @@ private:
     void scrollTranscriptToEnd() override;
     void focusDisplay() override;
     void press(OperatorKey key) override;
-    void speak(const QString &phrase, Interrupt interrupt) override;
+    void speak(const QStringList &phrases, Interrupt interrupt, Importance importance) override;
+    bool screenReaderRunning() const override;
 
     DisplayField *efDisplay = nullptr;
     std::array<QPushButton *, 18> keys {}; // PushButton1 to PushButton18

@@ -5,7 +5,7 @@ namespace {
 class SilentSpeech final : public SpeechService
 {
 public:
-    void speak(const QString &, Interrupt) override { }
+    void speak(const QStringList &, Interrupt, Importance) override { }
 };
 
 SilentSpeech silentSpeech;

@@ -1,17 +1,23 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 enum class Interrupt { No, Yes };
 
-// The speech synthesiser as the program sees it: one operation that hands a phrase over and
-// returns at once. With Interrupt::Yes the program's own speech under way stops first; with
-// Interrupt::No the phrase follows it. Other programs' speech is never touched.
+// What losing a phrase would cost when another program speaks at the same moment. A key's echo
+// may go unheard: the next key supersedes it anyway. Everything else (results, warnings,
+// answers to the user's questions) must be heard.
+enum class Importance { Echo, Essential };
+
+// The speech synthesiser as the program sees it: one operation that hands phrases over and
+// returns at once. The phrases of one call are said one after another without a pause between
+// them. With Interrupt::Yes the program's own speech under way stops first; with Interrupt::No
+// they follow it. Other programs' speech is never touched.
 class SpeechService
 {
 public:
     virtual ~SpeechService() = default;
-    virtual void speak(const QString &phrase, Interrupt interrupt) = 0;
+    virtual void speak(const QStringList &phrases, Interrupt interrupt, Importance importance) = 0;
 };
 
 // The service every window speaks through. Until one is installed, phrases go nowhere.

@@ -8,13 +8,15 @@
 #include <mutex>
 #include <pthread.h>
 #include <thread>
+#include <vector>
 
 namespace {
 
 struct Request
 {
-    std::string text;
+    std::vector<std::string> texts;
     Interrupt interrupt;
+    Importance importance;
 };
 
 // Phrases still waiting beyond this are stale: a stuck daemon must not build up a backlog.
@@ -38,7 +40,11 @@ struct SpeechWorker::Shared
     {
         if (request.interrupt == Interrupt::Yes && !connection->cancelOwnSpeech())
             return false;
-        return connection->say(request.text);
+        for (const std::string &text : request.texts) {
+            if (!connection->say(text))
+                return false;
+        }
+        return true;
     }
 
     void run()
@@ -93,12 +99,15 @@ SpeechWorker::~SpeechWorker()
     shared->finished.wait_for(lock, shutdownGrace, [this] { return shared->done; });
 }
 
-void SpeechWorker::speak(const QString &phrase, Interrupt interrupt)
+void SpeechWorker::speak(const QStringList &phrases, Interrupt interrupt, Importance importance)
 {
     std::lock_guard lock(shared->mutex);
     // An interrupting phrase supersedes our own phrases that have not reached the daemon yet.
     if (interrupt == Interrupt::Yes || shared->pending.size() >= maxPendingRequests)
         shared->pending.clear();
-    shared->pending.push_back({ spokenText(phrase).toStdString(), interrupt });
+    std::vector<std::string> texts;
+    for (const QString &phrase : phrases)
+        texts.push_back(spokenText(phrase).toStdString());
+    shared->pending.push_back({ std::move(texts), interrupt, importance });
     shared->wake.notify_one();
 }

@@ -18,7 +18,7 @@ public:
     // behind rather than holding up the program's exit.
     ~SpeechWorker() override;
 
-    void speak(const QString &phrase, Interrupt interrupt) override;
+    void speak(const QStringList &phrases, Interrupt interrupt, Importance importance) override;
 
 private:
     struct Shared;

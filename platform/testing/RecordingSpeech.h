@@ -9,6 +9,7 @@
 class RecordingSpeech final : public SpeechService
 {
 public:
+    // Each phrase of a call on its own: only the first carries the call's interrupt.
     struct Phrase
     {
         QString text;
@@ -19,9 +20,13 @@ public:
     RecordingSpeech() { installSpeech(this); }
     ~RecordingSpeech() override { installSpeech(nullptr); }
 
-    void speak(const QString &text, Interrupt interrupt) override
+    void speak(const QStringList &texts, Interrupt interrupt, Importance importance) override
     {
-        phrases.append({ text, interrupt });
+        for (const QString &text : texts) {
+            phrases.append({ text, interrupt });
+            importances.append(importance);
+            interrupt = Interrupt::No;
+        }
     }
 
     QStringList texts() const
@@ -32,7 +37,12 @@ public:
         return result;
     }
 
-    void clear() { phrases.clear(); }
+    void clear()
+    {
+        phrases.clear();
+        importances.clear();
+    }
 
     QList<Phrase> phrases;
+    QList<Importance> importances; // one for each phrase
 };

@@ -116,10 +116,10 @@ private slots:
     {
         Daemon daemon;
         SpeechWorker worker(factoryFor(daemon));
-        worker.speak("ready", Interrupt::No);
+        worker.speak({ "ready" }, Interrupt::No, Importance::Echo);
         QVERIFY(daemon.waitForEvents(2));
-        worker.speak("equals", Interrupt::Yes);
-        worker.speak("15", Interrupt::No);
+        worker.speak({ "equals" }, Interrupt::Yes, Importance::Echo);
+        worker.speak({ "15" }, Interrupt::No, Importance::Echo);
         QVERIFY(daemon.waitForEvents(5));
         QCOMPARE(
             daemon.snapshot(), (Events { "open", "say:ready", "cancel", "say:equals", "say:15" }));
@@ -130,11 +130,11 @@ private slots:
         Daemon daemon;
         SpeechWorker worker(factoryFor(daemon));
         daemon.hang();
-        worker.speak("one", Interrupt::Yes); // reaches say() and hangs there
+        worker.speak({ "one" }, Interrupt::Yes, Importance::Echo); // reaches say() and hangs there
         QTRY_VERIFY_WITH_TIMEOUT(daemon.snapshot().size() >= 2, 5000);
-        worker.speak("two", Interrupt::Yes);
-        worker.speak("three", Interrupt::Yes);
-        worker.speak("and four", Interrupt::No);
+        worker.speak({ "two" }, Interrupt::Yes, Importance::Echo);
+        worker.speak({ "three" }, Interrupt::Yes, Importance::Echo);
+        worker.speak({ "and four" }, Interrupt::No, Importance::Echo);
         daemon.release();
         QVERIFY(daemon.waitForEvents(6));
         QCOMPARE(daemon.snapshot(),
@@ -145,7 +145,7 @@ private slots:
     {
         Daemon daemon;
         SpeechWorker worker(factoryFor(daemon));
-        worker.speak(QString(QChar(8)), Interrupt::No);
+        worker.speak({ QString(QChar(8)) }, Interrupt::No, Importance::Echo);
         QVERIFY(daemon.waitForEvents(2));
         QCOMPARE(daemon.snapshot().back(), "say:backspace");
     }
@@ -155,9 +155,9 @@ private slots:
         Daemon daemon;
         daemon.refusalsLeft = 2; // at start, and for the first phrase
         SpeechWorker worker(factoryFor(daemon));
-        worker.speak("lost", Interrupt::No);
+        worker.speak({ "lost" }, Interrupt::No, Importance::Echo);
         QVERIFY(daemon.waitForEvents(2));
-        worker.speak("back", Interrupt::No);
+        worker.speak({ "back" }, Interrupt::No, Importance::Echo);
         QVERIFY(daemon.waitForEvents(4));
         QCOMPARE(daemon.snapshot(), (Events { "refused", "refused", "open", "say:back" }));
     }
@@ -166,10 +166,10 @@ private slots:
     {
         Daemon daemon;
         SpeechWorker worker(factoryFor(daemon));
-        worker.speak("first", Interrupt::No);
+        worker.speak({ "first" }, Interrupt::No, Importance::Echo);
         QVERIFY(daemon.waitForEvents(2));
         daemon.failuresLeft = 1; // the daemon died in between
-        worker.speak("second", Interrupt::No);
+        worker.speak({ "second" }, Interrupt::No, Importance::Echo);
         QVERIFY(daemon.waitForEvents(4));
         QCOMPARE(daemon.snapshot(), (Events { "open", "say:first", "open", "say:second" }));
     }
@@ -179,13 +179,13 @@ private slots:
         Daemon daemon;
         daemon.hang();
         std::optional<SpeechWorker> worker(std::in_place, factoryFor(daemon), 50ms);
-        worker->speak("stuck", Interrupt::No);
+        worker->speak({ "stuck" }, Interrupt::No, Importance::Echo);
         QTRY_COMPARE_WITH_TIMEOUT(daemon.calls.load(), 1, 5000);
 
         QElapsedTimer timer;
         timer.start();
         for (int i = 0; i < 1000; ++i)
-            worker->speak(QString::number(i), Interrupt::No);
+            worker->speak({ QString::number(i) }, Interrupt::No, Importance::Echo);
         QVERIFY2(timer.elapsed() < 1000, "speaking waited on a hung daemon");
         timer.restart();
         worker.reset(); // quitting leaves the stuck worker behind after its grace period

@@ -1,0 +1,44 @@
+#include "calculator/CalculationWords.h"
+
+#include "calculator/Phrases.h"
+
+#include <QStringList>
+
+namespace {
+
+// "-2" is a negative number; "- 2" subtracts 2.
+QString numberInWords(const QString &number)
+{
+    if (number.startsWith(u'-'))
+        return (Phrases::negative + u' ' + number.mid(1)).trimmed();
+    return number;
+}
+
+QString lineInWords(const QString &line)
+{
+    static const std::pair<QString, QString> operatorTags[] = {
+        { QStringLiteral("+ "), Phrases::plus },
+        { QStringLiteral("- "), Phrases::minus },
+        { QStringLiteral("x "), Phrases::times },
+        { QStringLiteral("/ "), Phrases::divideBy },
+    };
+    for (const auto &[tag, word] : operatorTags) {
+        if (line.startsWith(tag))
+            return (word + u' ' + numberInWords(line.mid(tag.size()))).trimmed();
+    }
+    // The rule under the operands has one dash more than the result: at least two.
+    if (line.size() > 1 && line.count(u'-') == line.size())
+        return Phrases::equals;
+    return numberInWords(line);
+}
+
+} // namespace
+
+QString lastCalculationInWords(const QString &transcript)
+{
+    const QStringList blocks = transcript.trimmed().split(QStringLiteral("\n\n"));
+    QStringList words;
+    for (const QString &line : blocks.last().split(u'\n', Qt::SkipEmptyParts))
+        words.append(lineInWords(line));
+    return words.join(u' ');
+}
