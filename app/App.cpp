@@ -3,11 +3,13 @@
 #include "app/Globals.h"
 #include "app/MenuBar1.h"
 #include "app/ReleaseGate.h"
+#include "calculator/Phrases.h"
 #include "calculator/wMain.h"
 #include "info/wAbout.h"
 #include "info/wHelp.h"
 #include "platform/Appearance.h"
 #include "platform/MenuEnabling.h"
+#include "platform/ScreenReaderStatus.h"
 #include "platform/SingleWindow.h"
 #include "platform/SpeechWorker.h"
 #include "platform/SystemRelease.h"
@@ -16,8 +18,20 @@
 #include <QFont>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSettings>
+#include <QSignalBlocker>
 
 namespace {
+
+// The user's settings, in the desktop's usual place for them ($XDG_CONFIG_HOME/numivox/).
+// A missing or damaged file reads as the defaults.
+QSettings userSettings()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("numivox"),
+        QStringLiteral("numivox"));
+}
+
+const QString speakKeysKey = QStringLiteral("speakKeys");
 
 void bringToFront(QWidget *window)
 {
@@ -31,6 +45,7 @@ void bringToFront(QWidget *window)
 App::App(int &argc, char **argv, SpeechConnectionFactory openSpeech)
     : QApplication(argc, argv)
     , speechService(std::make_unique<SpeechWorker>(std::move(openSpeech)))
+    , screenReader(new ScreenReaderStatus(this))
     , menuBar1(new MenuBar1)
     , showMessage([](const QString &text) { QMessageBox::information(nullptr, QString(), text); })
 {
@@ -42,6 +57,7 @@ App::App(int &argc, char **argv, SpeechConnectionFactory openSpeech)
         { QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
             QStringLiteral("Noto Sans") });
     installSpeech(speechService.get());
+    connect(screenReader, &ScreenReaderStatus::runningChanged, this, &App::followScreenReader);
     AddMenuHandlers();
 }
 
@@ -55,9 +71,16 @@ bool App::start()
 {
     if (!Event_Open())
         return false;
+    // The user's own choice of key echo outlasts the run; only "false" turns it off.
+    mGlobals.bSpeech = userSettings().value(speakKeysKey).toString() != QLatin1String("false");
+    QAction *speakKeys = menuBar1->item(QStringLiteral("SpeechSpeakKeys"));
+    const QSignalBlocker unchangedByTheUser(speakKeys);
+    speakKeys->setChecked(mGlobals.bSpeech);
     wMain *window = SingleWindow<wMain>::instance();
-    if (window->menuBar() != menuBar1)
+    if (window->menuBar() != menuBar1) {
         window->setMenuBar(menuBar1);
+        window->AddMenuHandlers();
+    }
     window->show();
     return true;
 }
@@ -101,6 +124,19 @@ void App::_HelpAbout_Action()
     _FileAbout_Action();
 }
 
+void App::setSpeakKeys(bool on)
+{
+    mGlobals.bSpeech = on;
+    userSettings().setValue(speakKeysKey, on);
+    speech().speak({ on ? Phrases::speakKeysOn : Phrases::speakKeysOff }, Interrupt::Yes,
+        Importance::Essential);
+}
+
+void App::followScreenReader(bool running)
+{
+    mGlobals.screenReaderRunning = running;
+}
+
 void App::setMessageBox(MessageBox messageBox)
 {
     showMessage = std::move(messageBox);
@@ -116,6 +152,8 @@ void App::AddMenuHandlers()
     attach(QStringLiteral("HelpAbout"), &App::_HelpAbout_Action);
     attach(QStringLiteral("EditCopy"), &App::copyFromFocusedField);
     attach(QStringLiteral("FileQuit"), &App::quitApplication);
+    connect(menuBar1->item(QStringLiteral("SpeechSpeakKeys")), &QAction::toggled, this,
+        &App::setSpeakKeys);
 
     for (QMenu *menu : menuBar1->findChildren<QMenu *>())
         connect(menu, &QMenu::aboutToShow, this, &App::runMenuEnablePasses);

@@ -9,6 +9,7 @@
 #include "app/MenuBar1.h"
 #include "platform/SpeechConnection.h"
 
+class ScreenReaderStatus;
 class SpeechService;
 
 // The application object: owns the speech service and the menu bar, sets the program-wide
@@ -31,6 +32,7 @@ public:
     void _HelpHelp_Action();
     void _FileAbout_Action();
     void _HelpAbout_Action();
+    void setSpeakKeys(bool on); // the user's Speak Keys switch, remembered for the next run
 
     MenuBar1 *menuBar() const { return menuBar1; }
 
@@ -44,7 +46,10 @@ private:
     void copyFromFocusedField();
     void quitApplication();
 
+    void followScreenReader(bool running);
+
     std::unique_ptr<SpeechService> speechService;
+    ScreenReaderStatus *screenReader;
     QPointer<MenuBar1> menuBar1; // handed to the main window, which then owns it
     MessageBox showMessage;
 };

@@ -1,9 +1,16 @@
 #include "app/MenuBar1.h"
 
+#include <QShortcut>
+
 MenuBar1::MenuBar1(QWidget *parent)
     : QMenuBar(parent)
 {
     addNamedMenu(QStringLiteral("FileMenu"), tr("&File"));
+    addNamedItem(QStringLiteral("FileMenu"), QStringLiteral("FileSaveTranscript"),
+        tr("Save Transcript…"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    addNamedItem(QStringLiteral("FileMenu"), QStringLiteral("FilePrintTranscript"),
+        tr("Print Transcript…"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    addMenuSeparator(QStringLiteral("FileMenu"));
     // Written out: the platform's standard Quit chord is empty on some desktops.
     addNamedItem(QStringLiteral("FileMenu"), QStringLiteral("FileQuit"), tr("Quit"),
         QKeySequence(Qt::CTRL | Qt::Key_Q))
@@ -11,14 +18,38 @@ MenuBar1::MenuBar1(QWidget *parent)
     addNamedItem(QStringLiteral("FileMenu"), QStringLiteral("FileAbout"), tr("About Numivox"))
         ->setMenuRole(QAction::AboutRole);
 
+    // Beside the display's own Ctrl+C, Ctrl+A and Ctrl+V, and clear of the screen reader's and
+    // the desktop's global keys, which take Insert, Caps Lock, Alt+Fn or Super.
     addNamedMenu(QStringLiteral("EditMenu"), tr("&Edit"));
     addNamedItem(QStringLiteral("EditMenu"), QStringLiteral("EditCopy"), tr("&Copy"),
         QKeySequence(Qt::CTRL | Qt::Key_C));
+    addNamedItem(QStringLiteral("EditMenu"), QStringLiteral("EditCopyTranscript"),
+        tr("Copy &Transcript"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    addMenuSeparator(QStringLiteral("EditMenu"));
+    addNamedItem(QStringLiteral("EditMenu"), QStringLiteral("EditClearWorkArea"),
+        tr("Clear &Work Area"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    addNamedItem(QStringLiteral("EditMenu"), QStringLiteral("EditClearAll"), tr("Clear &All"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
+
+    addNamedMenu(QStringLiteral("SpeechMenu"), tr("&Speech"));
+    addNamedItem(QStringLiteral("SpeechMenu"), QStringLiteral("SpeechSayDisplay"),
+        tr("Say &Display"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    addNamedItem(QStringLiteral("SpeechMenu"), QStringLiteral("SpeechSayLastCalculation"),
+        tr("Say &Last Calculation"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    addMenuSeparator(QStringLiteral("SpeechMenu"));
+    addNamedItem(QStringLiteral("SpeechMenu"), QStringLiteral("SpeechSpeakKeys"),
+        tr("Speak &Keys"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K))
+        ->setCheckable(true);
 
     addNamedMenu(QStringLiteral("HelpMenu"), tr("Help"));
     addNamedItem(QStringLiteral("HelpMenu"), QStringLiteral("HelpHelp"), tr("Numivox Help"),
         QKeySequence(Qt::CTRL | Qt::Key_H));
     addNamedItem(QStringLiteral("HelpMenu"), QStringLiteral("HelpAbout"), tr("About Numivox"));
+
+    // F10 opens the first menu, as on the rest of the desktop.
+    auto *openMenus = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(openMenus, &QShortcut::activated, this,
+        [this] { setActiveAction(actions().constFirst()); });
 }
 
 QAction *MenuBar1::item(const QString &name) const
@@ -32,6 +63,11 @@ QMenu *MenuBar1::addNamedMenu(const QString &name, const QString &caption)
     menu->setObjectName(name + QStringLiteral("Items"));
     menu->menuAction()->setObjectName(name);
     return menu;
+}
+
+void MenuBar1::addMenuSeparator(const QString &menuName)
+{
+    item(menuName)->menu()->addSeparator();
 }
 
 QAction *MenuBar1::addNamedItem(const QString &menuName, const QString &name,

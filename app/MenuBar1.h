@@ -2,7 +2,7 @@
 
 #include <QMenuBar>
 
-// The program's one menu bar: File, Edit and Help. Every item is found by its name
+// The program's one menu bar: File, Edit, Speech and Help; F10 opens it. Every item is found by its name
 // (objectName), as the application object and the windows do.
 class MenuBar1 : public QMenuBar
 {
@@ -15,6 +15,7 @@ public:
 
 private:
     QMenu *addNamedMenu(const QString &name, const QString &caption);
+    void addMenuSeparator(const QString &menuName);
     QAction *addNamedItem(const QString &menuName, const QString &name, const QString &caption,
         const QKeySequence &shortcut = {});
 };

@@ -36,7 +36,11 @@ QString lineInWords(const QString &line)
 
 QString lastCalculationInWords(const QString &transcript)
 {
-    const QStringList blocks = transcript.trimmed().split(QStringLiteral("\n\n"));
+    // Only line breaks are trimmed: a pending operator's tag ends in a space ("x ").
+    QString tape = transcript;
+    while (tape.endsWith(u'\n'))
+        tape.chop(1);
+    const QStringList blocks = tape.split(QStringLiteral("\n\n"));
     QStringList words;
     for (const QString &line : blocks.last().split(u'\n', Qt::SkipEmptyParts))
         words.append(lineInWords(line));

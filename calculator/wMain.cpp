@@ -2,6 +2,7 @@
 
 #include "app/Globals.h"
 #include "app/ProgramInfo.h"
+#include "calculator/CalculationWords.h"
 #include "calculator/DisplayField.h"
 #include "calculator/Phrases.h"
 #include "calculator/TypedKey.h"
@@ -306,7 +307,57 @@ QAction *wMain::FileQuit() const
 
 void wMain::AddMenuHandlers()
 {
-    // Every menu command is the application object's; the window adds none of its own.
+    const auto attach = [this](const QString &itemName, void (wMain::*handler)()) {
+        if (QAction *item = menuItem(itemName))
+            connect(item, &QAction::triggered, this, handler);
+    };
+    attach(QStringLiteral("EditCopyTranscript"), &wMain::copyTranscript);
+    attach(QStringLiteral("FileSaveTranscript"), &wMain::saveTranscript);
+    attach(QStringLiteral("FilePrintTranscript"), &wMain::printTranscript);
+    attach(QStringLiteral("EditClearWorkArea"), &wMain::clearWorkArea);
+    attach(QStringLiteral("EditClearAll"), &wMain::clearAll);
+    attach(QStringLiteral("SpeechSayDisplay"), &wMain::sayDisplay);
+    attach(QStringLiteral("SpeechSayLastCalculation"), &wMain::sayLastCalculation);
+}
+
+void wMain::copyTranscript()
+{
+    efHistory->copy();
+}
+
+void wMain::saveTranscript()
+{
+    efHistory->save();
+}
+
+void wMain::printTranscript()
+{
+    efHistory->print(/*pageNumbers*/ true);
+}
+
+// A click does nothing while the keys are still disabled after opening, just as a mouse's.
+void wMain::clearWorkArea()
+{
+    keys[16]->click();
+}
+
+void wMain::clearAll()
+{
+    keys[17]->click();
+}
+
+void wMain::sayDisplay()
+{
+    const QString display = efDisplay->text();
+    speak({ display.isEmpty() ? Phrases::displayEmpty : display }, Interrupt::Yes,
+        Importance::Essential);
+}
+
+void wMain::sayLastCalculation()
+{
+    const QString words = lastCalculationInWords(efHistory->toPlainText());
+    speak({ words.isEmpty() ? Phrases::transcriptEmpty : words }, Interrupt::Yes,
+        Importance::Essential);
 }
 
 void wMain::Event_EnableMenuItems()

@@ -55,8 +55,18 @@ public:
     QAction *FileAbout() const;
     QAction *FileQuit() const;
 
+    // Attaches the window's own commands to the installed menu bar's items.
     void AddMenuHandlers();
     void Event_EnableMenuItems() override;
+
+    // The window's commands; each clear is exactly a press of its key.
+    void copyTranscript();
+    void saveTranscript();
+    void printTranscript();
+    void clearWorkArea();
+    void clearAll();
+    void sayDisplay();
+    void sayLastCalculation();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

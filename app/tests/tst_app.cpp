@@ -8,12 +8,46 @@
 #include "platform/SingleWindow.h"
 #include "platform/SystemRelease.h"
 #include "platform/testing/RecordingSpeech.h"
+#include "transcript/OutputDialogs.h"
 #include "transcript/editFieldExtras.h"
 
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+namespace {
+
+// Cancels every print and save question, noting which were asked.
+class CancellingDialogs final : public OutputDialogs
+{
+public:
+    CancellingDialogs() { installOutputDialogs(this); }
+    ~CancellingDialogs() override { installOutputDialogs(nullptr); }
+
+    bool pageSetup(QPrinter &) override { return asked(QStringLiteral("page setup")); }
+    bool print(QPrinter &) override { return asked(QStringLiteral("print")); }
+    QString saveFileName(const QString &type, const QString &name, QWidget *) override
+    {
+        asked(QStringLiteral("save %1 as %2").arg(type, name));
+        return {};
+    }
+
+    QStringList questions;
+
+private:
+    bool asked(const QString &question)
+    {
+        questions.append(question);
+        return false;
+    }
+};
+
+} // namespace
 
 // Runs against the one application object, as the program does: start-up first, then the
 // menu commands on the open main window.
@@ -184,6 +218,106 @@ private slots:
         transcript->clear();
     }
 
+    // Every window command from the keyboard, with the focus in the display.
+    void windowCommandsFromTheKeyboard_data()
+    {
+        QTest::addColumn<QKeyCombination>("chord");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("transcript");
+        QTest::addColumn<QStringList>("phrases");
+        QTest::addColumn<QString>("displayAfter");
+        QTest::addColumn<QString>("transcriptAfter");
+
+        const QString tape = QStringLiteral("12\n+ 3\n---\n15\n\n7\n/ -2\n----\n-3.5\n\n");
+        const auto ctrl = [](Qt::Key key) { return QKeyCombination(Qt::ControlModifier, key); };
+        const auto ctrlShift = [](Qt::Key key) {
+            return QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, key);
+        };
+        // clang-format off
+        QTest::newRow("clear work area") << ctrl(Qt::Key_L)      << "12" << tape << QStringList { "clear work area" } << "" << tape;
+        QTest::newRow("clear all")       << ctrlShift(Qt::Key_L) << "12" << tape << QStringList { "clear all" }       << "" << "";
+        QTest::newRow("say display")     << ctrl(Qt::Key_D)      << "-0.5" << "" << QStringList { "-0.5" }          << "-0.5" << "";
+        QTest::newRow("say empty display") << ctrl(Qt::Key_D)    << "" << ""     << QStringList { "display empty" }   << "" << "";
+        QTest::newRow("say last calculation") << ctrl(Qt::Key_R) << "" << tape   << QStringList { "7 divide by negative 2 equals negative 3.5" } << "" << tape;
+        QTest::newRow("say pending operand") << ctrl(Qt::Key_R) << "" << "4\nx " << QStringList { "4 times" }       << "" << "4\nx ";
+        QTest::newRow("say empty transcript") << ctrl(Qt::Key_R) << "" << ""     << QStringList { "transcript empty" } << "" << "";
+        // clang-format on
+    }
+    void windowCommandsFromTheKeyboard()
+    {
+        QFETCH(QKeyCombination, chord);
+        QFETCH(QString, display);
+        QFETCH(QString, transcript);
+        QFETCH(QStringList, phrases);
+        QFETCH(QString, displayAfter);
+        QFETCH(QString, transcriptAfter);
+
+        wMain *window = mainWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        auto *displayField = window->findChild<QLineEdit *>(QStringLiteral("efDisplay"));
+        auto *transcriptField = window->findChild<editFieldExtras *>(QStringLiteral("efHistory"));
+        QTRY_VERIFY(window->findChild<QPushButton *>(QStringLiteral("PushButton17"))->isEnabled());
+        displayField->setText(display);
+        transcriptField->setPlainText(transcript);
+        displayField->setFocus();
+
+        RecordingSpeech speech;
+        QTest::keyClick(displayField, chord.key(), chord.keyboardModifiers());
+        QCOMPARE(speech.texts(), phrases);
+        QCOMPARE(displayField->text(), displayAfter);
+        QCOMPARE(transcriptField->toPlainText(), transcriptAfter);
+        QCOMPARE(QApplication::focusWidget(), displayField);
+    }
+
+    void transcriptCopiedSavedAndPrintedFromTheDisplay()
+    {
+        wMain *window = mainWindow();
+        auto *displayField = window->findChild<QLineEdit *>(QStringLiteral("efDisplay"));
+        window->findChild<editFieldExtras *>(QStringLiteral("efHistory"))
+            ->setPlainText(QStringLiteral("1\n+ 2\n--\n3\n"));
+        displayField->setText(QStringLiteral("3"));
+        displayField->selectAll();
+        displayField->setFocus();
+
+        QTest::keyClick(displayField, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QApplication::clipboard()->text(), "1\n+ 2\n--\n3\n");
+
+        CancellingDialogs dialogs;
+        QTest::keyClick(displayField, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(displayField, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(dialogs.questions, QStringList({ "save text as untitled.txt", "page setup" }));
+    }
+
+    void menusOpenWithF10()
+    {
+        QTest::keyClick(mainWindow()->focusWidget(), Qt::Key_F10);
+        QTRY_COMPARE(QApplication::activePopupWidget(), item("FileMenu")->menu());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTest::keyClick(app.menuBar(), Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        mainWindow()->activateWindow();
+    }
+
+    // The settings file main() damaged read as the defaults; the user's choice is kept.
+    void speakKeysIsRemembered()
+    {
+        QAction *speakKeys = item("SpeechSpeakKeys");
+        QVERIFY(speakKeys->isChecked());
+        QVERIFY(mGlobals.bSpeech);
+
+        RecordingSpeech speech;
+        QVERIFY(QTest::qWaitForWindowActive(mainWindow()));
+        for (const bool on : { false, true }) {
+            QTest::keyClick(mainWindow()->focusWidget(), Qt::Key_K,
+                Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(speakKeys->isChecked(), on);
+            QCOMPARE(mGlobals.bSpeech, on);
+            QSettings saved(QSettings::IniFormat, QSettings::UserScope, "numivox", "numivox");
+            QCOMPARE(saved.value("speakKeys").toBool(), on);
+        }
+        QCOMPARE(speech.texts(), QStringList({ "speak keys off", "speak keys on" }));
+    }
+
     // Last: closing the main window ends the event loop with status 0. (Quitting through the
     // File menu's shortcut is proven on a real desktop by the end-to-end test.)
     void closingTheMainWindowEndsTheProgram()
@@ -198,6 +332,15 @@ private slots:
 
 int main(int argc, char *argv[])
 {
+    // The user's settings live in a scratch folder, damaged to begin with.
+    QTemporaryDir settingsHome;
+    qputenv("XDG_CONFIG_HOME", settingsHome.path().toLocal8Bit());
+    QDir(settingsHome.path()).mkpath(QStringLiteral("numivox"));
+    QFile damaged(settingsHome.filePath(QStringLiteral("numivox/numivox.conf")));
+    if (!damaged.open(QIODevice::WriteOnly) || damaged.write("[General\nspeakKeys=\x01\xff") < 0)
+        return 1;
+    damaged.close();
+
     // No speech daemon is reached from these tests.
     App app(argc, argv, [] { return std::unique_ptr<SpeechConnection>(); });
     AppTest test(app);
