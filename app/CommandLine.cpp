@@ -1,0 +1,77 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int usageErrorStatus = 2;
+
+// The options QApplication itself takes (such as -platform or -style): passed through to it
+// untouched, and left out of the help.
+const QStringList qtOptionsWithValue
+    = { "platform", "platformpluginpath", "platformtheme", "plugin", "display", "geometry",
+          "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "style", "stylesheet" };
+const QStringList qtFlags = { "reverse", "widgetcount", "nograb", "dograb", "sync" };
+
+void addHiddenOption(QCommandLineParser &parser, const QString &name, const QString &valueName)
+{
+    QCommandLineOption option(name, QString(), valueName);
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+}
+
+} // namespace
+
+std::optional<CommandLineAnswer> answerCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    // Qt's own options are single-dash words (-platform), not bundles of letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral(
+        "Numivox, a four-function calculator that speaks every key and result.\n"
+        "With no options it opens its window. See numivox(1) for its keys and menus."));
+    const QCommandLineOption help({ "h", "help" }, QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version(
+        { "v", "version" }, QStringLiteral("Show the version and exit."));
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const QString &name : qtOptionsWithValue)
+        addHiddenOption(parser, name, QStringLiteral("value"));
+    for (const QString &name : qtFlags)
+        addHiddenOption(parser, name, QString());
+
+    const auto mistake = [&parser](const QString &message) {
+        return CommandLineAnswer { usageErrorStatus, QString(),
+            QStringLiteral("numivox: %1\n\n%2").arg(message, parser.helpText()) };
+    };
+    if (!parser.parse(arguments))
+        return mistake(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return mistake(QStringLiteral("unexpected argument '%1'.")
+                           .arg(parser.positionalArguments().constFirst()));
+    if (parser.isSet(help))
+        return CommandLineAnswer { 0, parser.helpText(), QString() };
+    if (parser.isSet(version))
+        return CommandLineAnswer { 0, QStringLiteral("numivox %1\n").arg(programVersion),
+            QString() };
+    return std::nullopt;
+}
+
+std::optional<int> handleCommandLine(int &argc, char **argv)
+{
+    if (argc <= 1)
+        return std::nullopt; // the usual start: nothing to read, so no core application before App
+    // A core application only, for the program's name in the usage: it needs no display.
+    const QCoreApplication core(argc, argv);
+    const std::optional<CommandLineAnswer> answer
+        = answerCommandLine(QCoreApplication::arguments());
+    if (!answer)
+        return std::nullopt;
+    std::fputs(answer->standardOutput.toLocal8Bit().constData(), stdout);
+    std::fputs(answer->standardError.toLocal8Bit().constData(), stderr);
+    return answer->exitStatus;
+}
