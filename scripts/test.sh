@@ -7,6 +7,6 @@ cd "$(dirname "$0")/.."
 bash scripts/build.sh build
 bash scripts/build.sh build-sanitize -DNUMIVOX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 
-export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-sanitize && ctest --output-on-failure -L sanitize)
 cd build && ctest --output-on-failure -j2
