@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QColor>
 #include <QRect>
 #include <QString>
@@ -8,8 +9,10 @@ class QLabel;
 class QWidget;
 
 // The frame shared by the About and Help windows: a document window of a fixed content size on
-// white, with close and minimise buttons but no maximise button.
-void setUpInformationWindow(QWidget *window, const QString &title, const QSize &contentSize);
+// white, with close and minimise buttons but no maximise button, that Escape closes. Assistive
+// technology sees it in the given role (a dialog, or a window), named by its title.
+void setUpInformationWindow(
+    QWidget *window, const QString &title, const QSize &contentSize, QAccessible::Role role);
 
 // How a static text of these windows looks in their layout, before the window adjusts its font.
 struct TextStyle

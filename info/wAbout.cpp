@@ -4,15 +4,34 @@
 #include "app/ProgramInfo.h"
 #include "info/InformationWindow.h"
 #include "info/LinkLabel.h"
+#include "info/SpokenLines.h"
 #include "platform/Appearance.h"
+#include "platform/SpeechService.h"
 #include "platform/UrlOpener.h"
 
+#include <QEvent>
 #include <QFrame>
+
+namespace {
+
+// What a synthesiser needs to say the first two lines right: "v1.5" would be spelt out letter by
+// letter, and "©" said as a second "copyright".
+QString spokenTitle()
+{
+    return QString(programTitle).replace(QStringLiteral(" v"), QStringLiteral(" version "));
+}
+
+QString spokenCopyright(const QString &copyright)
+{
+    return QString(copyright).remove(QStringLiteral("© "));
+}
+
+} // namespace
 
 wAbout::wAbout(QWidget *parent)
     : QWidget(parent)
 {
-    setUpInformationWindow(this, tr("About"), { 424, 151 });
+    setUpInformationWindow(this, tr("About"), { 424, 151 }, QAccessible::Dialog);
 
     StaticText1 = layOutText(new QLabel(this), "StaticText1", { 39, 7, 376, 29 },
         { .colour = Qt::black, .pointSize = 10, .bold = true });
@@ -51,8 +70,27 @@ void wAbout::Event_Open()
 {
     setFontFamily(StaticText1, mGlobals.sTheFont);
     StaticText1->setText(programTitle);
+    StaticText1->setAccessibleName(spokenTitle());
     StaticText2->setText(tr("Copyright © 2024 The Numivox Project. All rights reserved."));
+    StaticText2->setAccessibleName(spokenCopyright(StaticText2->text()));
     StaticText4->setLinkText(homePageAddress);
+}
+
+void wAbout::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Event_Activate();
+}
+
+// Whenever the window comes to the front, as a screen reader presents a dialog then: the
+// screen reader reads the dialog's texts itself.
+void wAbout::Event_Activate()
+{
+    if (!mGlobals.screenReaderRunning)
+        speech().speak(
+            spokenLines(StaticText1->accessibleName() + u'\n' + StaticText2->accessibleName()),
+            Interrupt::No, Importance::Essential);
 }
 
 void wAbout::mOpenHomePage()

@@ -6,7 +6,8 @@ class LinkLabel;
 class QLabel;
 
 // The About window: the program's name and version, its copyright line and a live link to its
-// home page, beside a red bar. Used through SingleWindow<wAbout>; it never speaks.
+// home page, beside a red bar. Used through SingleWindow<wAbout>. Assistive technology sees a
+// dialog; without a screen reader the window says its name, version and copyright itself.
 class wAbout : public QWidget
 {
     Q_OBJECT
@@ -14,8 +15,12 @@ class wAbout : public QWidget
 public:
     explicit wAbout(QWidget *parent = nullptr);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void Event_Open();
+    void Event_Activate();
     void mOpenHomePage();
 
     QLabel *StaticText1;

@@ -3,12 +3,30 @@
 #include "app/Globals.h"
 #include "app/ProgramInfo.h"
 #include "info/InformationWindow.h"
+#include "info/SpokenLines.h"
 #include "platform/Appearance.h"
+#include "platform/SpeechService.h"
 #include "platform/UrlOpener.h"
 
+#include <QFocusEvent>
 #include <QTextEdit>
 
 namespace {
+
+// What a screen reader would say in this window; with one running, it says it itself.
+bool sayInsteadOfScreenReader(
+    const QStringList &phrases, Interrupt interrupt, Importance importance)
+{
+    if (mGlobals.screenReaderRunning)
+        return false;
+    speech().speak(phrases, interrupt, importance);
+    return true;
+}
+
+bool isTabbing(const QFocusEvent *event)
+{
+    return event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+}
 
 struct Topic
 {
@@ -38,7 +56,7 @@ constexpr Topic topics[] = {
 wHelp::wHelp(QWidget *parent)
     : QWidget(parent)
 {
-    setUpInformationWindow(this, tr("Help"), { 700, 500 });
+    setUpInformationWindow(this, tr("Help"), { 700, 500 }, QAccessible::Window);
 
     EditField1 = new QTextEdit(this);
     EditField1->setObjectName(QStringLiteral("EditField1"));
@@ -52,6 +70,7 @@ wHelp::wHelp(QWidget *parent)
     EditField1->setAttribute(Qt::WA_MacShowFocusRect, false);
     EditField1->setFont(layoutFont(12));
     setBlackOnWhite(EditField1);
+    EditField1->installEventFilter(this);
 
     StaticText1 = new LinkLabel(this);
     layOutText(StaticText1, "StaticText1", { 201, 473, 493, 20 },
@@ -60,6 +79,7 @@ wHelp::wHelp(QWidget *parent)
             .underline = true,
             .alignment = Qt::AlignHCenter | Qt::AlignTop });
     connect(StaticText1, &LinkLabel::activated, this, &wHelp::mOpenHomePage);
+    StaticText1->installEventFilter(this);
 
     for (const Topic &topic : topics) {
         auto *link = new LinkLabel(this);
@@ -68,6 +88,7 @@ wHelp::wHelp(QWidget *parent)
         link->setLinkText(tr(topic.caption));
         connect(link, &LinkLabel::activated, this,
             [this, item = topic.item](LinkLabel::Trigger trigger) { mShowTopic(item, trigger); });
+        link->installEventFilter(this);
         topicLinks.append(link);
     }
 
@@ -100,13 +121,59 @@ void wHelp::mAppearanceUpdate()
 
 void wHelp::mShowTopic(HelpText item, LinkLabel::Trigger trigger)
 {
-    EditField1->setPlainText(helpTexts().text(item));
-    // From the keyboard the reader follows the text, so a screen reader starts reading it.
-    if (trigger == LinkLabel::Trigger::Keyboard)
-        EditField1->setFocus(Qt::OtherFocusReason);
+    const QString text = helpTexts().text(item);
+    EditField1->setPlainText(text);
+    if (trigger != LinkLabel::Trigger::Keyboard) {
+        EditField1->setAccessibleDescription({});
+        return;
+    }
+    // From the keyboard the reader follows the text. As the pane takes the focus, a screen reader
+    // says the line at the caret, the topic's title, and then the pane's description: the rest.
+    EditField1->setAccessibleDescription(text.section(u'\n', 1).trimmed());
+    EditField1->setFocus(Qt::OtherFocusReason);
+    // A new topic supersedes the one being read.
+    if (sayInsteadOfScreenReader(spokenLines(text), Interrupt::Yes, Importance::Essential))
+        readingAloud = true;
 }
 
 void wHelp::mOpenHomePage()
 {
     openUrl(QUrl(homePageAddress));
+}
+
+void wHelp::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Event_Activate();
+}
+
+void wHelp::Event_Activate()
+{
+    sayInsteadOfScreenReader({ windowTitle() }, Interrupt::No, Importance::Essential);
+}
+
+void wHelp::closeEvent(QCloseEvent *event)
+{
+    Event_Close();
+    QWidget::closeEvent(event);
+}
+
+void wHelp::Event_Close()
+{
+    if (readingAloud)
+        speech().speak({}, Interrupt::Yes, Importance::Essential); // stops the reading
+}
+
+bool wHelp::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *control = static_cast<QWidget *>(watched);
+    if (event->type() == QEvent::FocusIn && isTabbing(static_cast<QFocusEvent *>(event))) {
+        // Each Tab supersedes the name before.
+        sayInsteadOfScreenReader({ control->accessibleName() }, Interrupt::Yes, Importance::Echo);
+    } else if (event->type() == QEvent::FocusOut && control == EditField1) {
+        // The description would have a screen reader read the whole topic again on each return.
+        EditField1->setAccessibleDescription({});
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -2,12 +2,14 @@
 #include "app/ProgramInfo.h"
 #include "info/HelpTexts.h"
 #include "info/LinkLabel.h"
+#include "info/SpokenLines.h"
 #include "info/wAbout.h"
 #include "info/wHelp.h"
 #include "platform/SingleWindow.h"
 #include "platform/UrlOpener.h"
 #include "platform/testing/RecordingSpeech.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
@@ -49,6 +51,28 @@ QString paneText(QWidget *help)
     return control<QTextEdit>(help, "EditField1")->toPlainText();
 }
 
+// Every call to speech, an empty one included: with Interrupt::Yes that one stops our speech.
+class SpeechCalls final : public SpeechService
+{
+public:
+    SpeechCalls()
+        : previous(&speech())
+    {
+        installSpeech(this);
+    }
+    ~SpeechCalls() override { installSpeech(previous); }
+
+    void speak(const QStringList &phrases, Interrupt interrupt, Importance) override
+    {
+        calls.append({ phrases, interrupt });
+    }
+
+    QList<std::pair<QStringList, Interrupt>> calls;
+
+private:
+    SpeechService *previous;
+};
+
 } // namespace
 
 class InfoWindowsTest : public QObject
@@ -72,6 +96,8 @@ private slots:
         mGlobals.sTheFont = QStringLiteral("Geneva");
         mGlobals.iTheFontSize = 12;
         mGlobals.bSpeech = true;
+        mGlobals.screenReaderRunning = false;
+        speech.clear();
         useHelpTexts(QStringLiteral(":/help"));
         openedUrls.clear();
         installUrlOpener([this](const QUrl &url) { openedUrls.append(url); });
@@ -83,7 +109,6 @@ private slots:
         closeWindow<wHelp>();
         installUrlOpener({});
         installHelpTexts(nullptr);
-        QCOMPARE(speech.texts(), QStringList()); // nothing in these windows speaks
     }
 
     void aboutShowsItsLayoutAndOpensTheHomePage()
@@ -205,18 +230,171 @@ private slots:
         QCOMPARE(paneText(help), resourceText("ReadMeFirst7.txt"));
     }
 
-    void topicChosenFromTheKeyboardTakesTheReaderIntoIt()
+    void eachWindowHasItsRoleAndEscapeClosesIt_data()
     {
+        QTest::addColumn<bool>("about");
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::addColumn<QByteArray>("focused");
+        QTest::newRow("About") << true << QAccessible::Dialog << QByteArray("StaticText4");
+        QTest::newRow("Help") << false << QAccessible::Window << QByteArray("EditField1");
+    }
+    void eachWindowHasItsRoleAndEscapeClosesIt()
+    {
+        QFETCH(bool, about);
+        QFETCH(QAccessible::Role, role);
+        QFETCH(QByteArray, focused);
+        QPointer<QWidget> window = about ? static_cast<QWidget *>(openWindow<wAbout>())
+                                         : static_cast<QWidget *>(openWindow<wHelp>());
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(window);
+        QCOMPARE(accessible->role(), role);
+        QCOMPARE(accessible->text(QAccessible::Name), window->windowTitle());
+
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QCOMPARE(QApplication::focusWidget(), control<QWidget>(window, focused));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(window.isNull());
+    }
+
+    void aboutSaysWhatItIsWhenItComesToTheFront_data()
+    {
+        QTest::addColumn<bool>("screenReader");
+        QTest::newRow("alone") << false;
+        QTest::newRow("beside a screen reader") << true;
+    }
+    void aboutSaysWhatItIsWhenItComesToTheFront()
+    {
+        QFETCH(bool, screenReader);
+        mGlobals.screenReaderRunning = screenReader;
+        auto *about = openWindow<wAbout>();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+
+        // What a screen reader reads in the dialog, and what the window says without one.
+        QCOMPARE(control<QLabel>(about, "StaticText1")->accessibleName(),
+            QStringLiteral("Numivox version 1.5"));
+        QCOMPARE(control<QLabel>(about, "StaticText2")->accessibleName(),
+            QStringLiteral("Copyright 2024 The Numivox Project. All rights reserved."));
+        if (screenReader) {
+            QCOMPARE(speech.texts(), QStringList());
+            return;
+        }
+        const QStringList spoken = { QStringLiteral("Numivox version 1.5."),
+            QStringLiteral("Copyright 2024 The Numivox Project. All rights reserved.") };
+        QCOMPARE(speech.texts(), spoken);
+        QCOMPARE(speech.phrases.first().interrupt, Interrupt::No);
+        QCOMPARE(speech.importances, QList<Importance>(2, Importance::Essential));
+
+        QWidget other;
+        other.show();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        about->activateWindow();
+        QTRY_COMPARE(speech.texts(), spoken + spoken);
+    }
+
+    void topicChosenFromTheKeyboardIsReadOut_data()
+    {
+        QTest::addColumn<bool>("screenReader");
+        QTest::newRow("alone") << false;
+        QTest::newRow("beside a screen reader") << true;
+    }
+    void topicChosenFromTheKeyboardIsReadOut()
+    {
+        QFETCH(bool, screenReader);
+        mGlobals.screenReaderRunning = screenReader;
         auto *help = openWindow<wHelp>();
         QVERIFY(QTest::qWaitForWindowActive(help));
         auto *pane = control<QTextEdit>(help, "EditField1");
-        QCOMPARE(QApplication::focusWidget(), pane);
         QTest::keyClick(help, Qt::Key_Tab);
         QTest::keyClick(help, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), control(help, "StaticText3"));
+        speech.clear();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(paneText(help), resourceText("ReadMeFirstMac2.txt"));
+
+        const QString topic = resourceText("ReadMeFirstMac2.txt");
+        QCOMPARE(paneText(help), topic);
         QCOMPARE(QApplication::focusWidget(), pane);
+        // A screen reader says the line at the caret, the title, and then the description.
+        QCOMPARE(pane->textCursor().position(), 0);
+        QVERIFY(topic.startsWith(QStringLiteral("System Requirements\n")));
+        QCOMPARE(pane->accessibleDescription(), topic.section(u'\n', 1).trimmed());
+        if (screenReader) {
+            QCOMPARE(speech.texts(), QStringList());
+        } else {
+            QCOMPARE(speech.texts().size(), topic.split(u'\n', Qt::SkipEmptyParts).size());
+            QCOMPARE(speech.texts().first(), QStringLiteral("System Requirements."));
+            QCOMPARE(speech.phrases.first().interrupt, Interrupt::Yes);
+            QVERIFY(!speech.importances.contains(Importance::Echo));
+        }
+
+        // Coming back later, or after a choice by mouse, the title line alone is said.
+        QTest::keyClick(pane, Qt::Key_Tab);
+        QCOMPARE(pane->accessibleDescription(), QString());
+        pane->setFocus();
+        speech.clear();
+        control(help, "StaticText2")->activate(LinkLabel::Trigger::Mouse);
+        QCOMPARE(pane->accessibleDescription(), QString());
+        QCOMPARE(speech.texts(), QStringList());
+    }
+
+    void withoutAScreenReaderHelpSaysWhereTheKeyboardIs_data()
+    {
+        QTest::addColumn<bool>("screenReader");
+        QTest::addColumn<QStringList>("said");
+        QTest::newRow("alone") << false
+                               << QStringList { "Help", "General Information",
+                                      "System Requirements", "General Information", "Help text",
+                                      homePageAddress };
+        QTest::newRow("beside a screen reader") << true << QStringList();
+    }
+    void withoutAScreenReaderHelpSaysWhereTheKeyboardIs()
+    {
+        QFETCH(bool, screenReader);
+        QFETCH(QStringList, said);
+        mGlobals.screenReaderRunning = screenReader;
+        auto *help = openWindow<wHelp>();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        for (Qt::Key key :
+            { Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Backtab })
+            QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(QApplication::focusWidget(), control(help, "StaticText1"));
+        QCOMPARE(speech.texts(), said);
+        // The window's name waits for speech under way; each name under Tab cuts off the last.
+        for (qsizetype i = 0; i < speech.phrases.size(); ++i)
+            QCOMPARE(speech.phrases[i].interrupt, i == 0 ? Interrupt::No : Interrupt::Yes);
+    }
+
+    void closingHelpStopsItsReading()
+    {
+        SpeechCalls calls;
+        auto *help = openWindow<wHelp>();
+        control(help, "StaticText2")->activate(LinkLabel::Trigger::Mouse); // nothing to stop
+        QPointer<wHelp> closed = help;
+        help->close();
+        QTRY_VERIFY(closed.isNull());
+        QVERIFY(!calls.calls.contains(std::pair(QStringList(), Interrupt::Yes)));
+
+        help = openWindow<wHelp>();
+        control(help, "StaticText2")->activate(LinkLabel::Trigger::Keyboard);
+        help->close();
+        QCOMPARE(calls.calls.last(), std::pair(QStringList(), Interrupt::Yes));
+    }
+
+    void spokenLinesPauseWhereTheLinesEnd_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("phrases");
+        QTest::newRow("title and paragraph")
+            << "Support\n\nFor updates, visit the home page.\n"
+            << QStringList { "Support.", "For updates, visit the home page." };
+        QTest::newRow("list") << "You need:\n  a keyboard;\nspeakers\n \n"
+                              << QStringList { "You need:", "a keyboard;", "speakers." };
+        QTest::newRow("question") << "What's new?" << QStringList { "What's new?" };
+        QTest::newRow("nothing") << "\n\n" << QStringList();
+    }
+    void spokenLinesPauseWhereTheLinesEnd()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, phrases);
+        QCOMPARE(spokenLines(text), phrases);
     }
 
     void unreadableTextShowsASentenceSayingSo()
