@@ -4,12 +4,16 @@
 #include <memory>
 #include <string>
 
+// The speech daemon's priorities the program speaks at; SpeechWorker.cpp tells which and why.
+enum class SpeechPriority { Message, Text };
+
 // One open connection to a speech daemon. Used from one thread at a time only.
 class SpeechConnection
 {
 public:
     virtual ~SpeechConnection() = default;
-    virtual bool say(const std::string &utf8Text) = 0; // queued behind speech under way
+    // One utterance, handed to the daemon's priority rules.
+    virtual bool say(const std::string &utf8Text, SpeechPriority priority) = 0;
     virtual bool cancelOwnSpeech() = 0; // this connection's speech only, never other clients'
 };
 

@@ -14,12 +14,10 @@ public:
     { }
     ~SpeechDispatcherConnection() override { spd_close(connection); }
 
-    // Message priority waits behind speech under way at message or important priority, ours or
-    // a screen reader's. (The daemon itself drops other clients' lower, text-priority speech for
-    // any audible message; no audible priority avoids that.)
-    bool say(const std::string &utf8Text) override
+    bool say(const std::string &utf8Text, SpeechPriority priority) override
     {
-        return spd_say(connection, SPD_MESSAGE, utf8Text.c_str()) >= 0;
+        const SPDPriority level = priority == SpeechPriority::Text ? SPD_TEXT : SPD_MESSAGE;
+        return spd_say(connection, level, utf8Text.c_str()) >= 0;
     }
 
     bool cancelOwnSpeech() override { return spd_cancel(connection) == 0; }

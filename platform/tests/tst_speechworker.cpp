@@ -13,7 +13,8 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// What every fake connection did, in order: "say:<text>", "cancel", "open", "refused".
+// What every fake connection did, in order: "message:<text>" or "text:<text>" for what it
+// said at that priority, "cancel", "open", "refused".
 class Daemon
 {
 public:
@@ -69,14 +70,14 @@ public:
         : daemon(daemon)
     { }
 
-    bool say(const std::string &text) override
+    bool say(const std::string &text, SpeechPriority priority) override
     {
         daemon.waitWhileHanging();
         if (daemon.failuresLeft > 0) {
             --daemon.failuresLeft;
             return false;
         }
-        daemon.record("say:" + text);
+        daemon.record((priority == SpeechPriority::Message ? "message:" : "text:") + text);
         return true;
     }
 
@@ -107,22 +108,55 @@ using Events = std::vector<std::string>;
 
 } // namespace
 
+Q_DECLARE_METATYPE(Interrupt)
+Q_DECLARE_METATYPE(Importance)
+
 class SpeechWorkerTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void opensAtStartAndSpeaksInOrder()
+    // What must be heard goes at a priority the daemon never drops for another client's
+    // speech; the phrases of one call go as one utterance, so no silence comes between them.
+    void eachCallIsOneUtteranceAtItsPriority_data()
     {
+        QTest::addColumn<QStringList>("phrases");
+        QTest::addColumn<Interrupt>("interrupt");
+        QTest::addColumn<Importance>("importance");
+        QTest::addColumn<Events>("sent");
+
+        QTest::newRow("result after equals") << QStringList { "equals", "15" } << Interrupt::Yes
+                                             << Importance::Essential
+                                             << Events { "cancel", "message:equals 15" };
+        QTest::newRow("warning, equals and result")
+            << QStringList { "INFINITY", "equals", "Infinity" } << Interrupt::Yes
+            << Importance::Essential << Events { "cancel", "message:INFINITY equals Infinity" };
+        QTest::newRow("result alone") << QStringList { "15" } << Interrupt::No
+                                      << Importance::Essential << Events { "message:15" };
+        QTest::newRow("typed key") << QStringList { QString(QChar(8)) } << Interrupt::No
+                                   << Importance::Echo << Events { "text:backspace" };
+        QTest::newRow("clicked key") << QStringList { "seven" } << Interrupt::Yes
+                                     << Importance::Echo << Events { "cancel", "text:seven" };
+        QTest::newRow("stop only") << QStringList {} << Interrupt::Yes << Importance::Essential
+                                   << Events { "cancel" };
+    }
+
+    void eachCallIsOneUtteranceAtItsPriority()
+    {
+        QFETCH(QStringList, phrases);
+        QFETCH(Interrupt, interrupt);
+        QFETCH(Importance, importance);
+        QFETCH(Events, sent);
+
         Daemon daemon;
         SpeechWorker worker(factoryFor(daemon));
-        worker.speak({ "ready" }, Interrupt::No, Importance::Echo);
-        QVERIFY(daemon.waitForEvents(2));
-        worker.speak({ "equals" }, Interrupt::Yes, Importance::Echo);
-        worker.speak({ "15" }, Interrupt::No, Importance::Echo);
-        QVERIFY(daemon.waitForEvents(5));
-        QCOMPARE(
-            daemon.snapshot(), (Events { "open", "say:ready", "cancel", "say:equals", "say:15" }));
+        worker.speak(phrases, interrupt, importance);
+        worker.speak({ "next" }, Interrupt::No, Importance::Essential);
+        Events expected { "open" };
+        expected.insert(expected.end(), sent.begin(), sent.end());
+        expected.push_back("message:next");
+        QVERIFY(daemon.waitForEvents(expected.size()));
+        QCOMPARE(daemon.snapshot(), expected);
     }
 
     void interruptingPhraseDropsOwnPhrasesNotYetSent()
@@ -138,16 +172,7 @@ private slots:
         daemon.release();
         QVERIFY(daemon.waitForEvents(6));
         QCOMPARE(daemon.snapshot(),
-            (Events { "open", "cancel", "say:one", "cancel", "say:three", "say:and four" }));
-    }
-
-    void controlCharactersAreSaidByName()
-    {
-        Daemon daemon;
-        SpeechWorker worker(factoryFor(daemon));
-        worker.speak({ QString(QChar(8)) }, Interrupt::No, Importance::Echo);
-        QVERIFY(daemon.waitForEvents(2));
-        QCOMPARE(daemon.snapshot().back(), "say:backspace");
+            (Events { "open", "cancel", "text:one", "cancel", "text:three", "text:and four" }));
     }
 
     void missingDaemonIsRetriedOnALaterPhrase()
@@ -159,7 +184,7 @@ private slots:
         QVERIFY(daemon.waitForEvents(2));
         worker.speak({ "back" }, Interrupt::No, Importance::Echo);
         QVERIFY(daemon.waitForEvents(4));
-        QCOMPARE(daemon.snapshot(), (Events { "refused", "refused", "open", "say:back" }));
+        QCOMPARE(daemon.snapshot(), (Events { "refused", "refused", "open", "text:back" }));
     }
 
     void lostConnectionIsReopenedForThePhrase()
@@ -171,7 +196,7 @@ private slots:
         daemon.failuresLeft = 1; // the daemon died in between
         worker.speak({ "second" }, Interrupt::No, Importance::Echo);
         QVERIFY(daemon.waitForEvents(4));
-        QCOMPARE(daemon.snapshot(), (Events { "open", "say:first", "open", "say:second" }));
+        QCOMPARE(daemon.snapshot(), (Events { "open", "text:first", "open", "text:second" }));
     }
 
     void speakNeverWaitsForAHungDaemon()
@@ -193,7 +218,7 @@ private slots:
 
         daemon.release(); // lets the abandoned worker finish before the daemon goes away
         QVERIFY(daemon.waitForEvents(2));
-        QCOMPARE(daemon.snapshot(), (Events { "open", "say:stuck" }));
+        QCOMPARE(daemon.snapshot(), (Events { "open", "text:stuck" }));
     }
 };
 
