@@ -51,23 +51,23 @@ QString paneText(QWidget *help)
     return control<QTextEdit>(help, "EditField1")->toPlainText();
 }
 
-// Every call to speech, an empty one included: with Interrupt::Yes that one stops our speech.
-class SpeechCalls final : public SpeechService
+// Counts the calls that only stop our speech, which RecordingSpeech cannot show.
+class SpeechStops final : public SpeechService
 {
 public:
-    SpeechCalls()
+    SpeechStops()
         : previous(&speech())
     {
         installSpeech(this);
     }
-    ~SpeechCalls() override { installSpeech(previous); }
+    ~SpeechStops() override { installSpeech(previous); }
 
     void speak(const QStringList &phrases, Interrupt interrupt, Importance) override
     {
-        calls.append({ phrases, interrupt });
+        count += phrases.isEmpty() && interrupt == Interrupt::Yes;
     }
 
-    QList<std::pair<QStringList, Interrupt>> calls;
+    int count = 0;
 
 private:
     SpeechService *previous;
@@ -255,28 +255,15 @@ private slots:
         QTRY_VERIFY(window.isNull());
     }
 
-    void aboutSaysWhatItIsWhenItComesToTheFront_data()
-    {
-        QTest::addColumn<bool>("screenReader");
-        QTest::newRow("alone") << false;
-        QTest::newRow("beside a screen reader") << true;
-    }
     void aboutSaysWhatItIsWhenItComesToTheFront()
     {
-        QFETCH(bool, screenReader);
-        mGlobals.screenReaderRunning = screenReader;
         auto *about = openWindow<wAbout>();
         QVERIFY(QTest::qWaitForWindowActive(about));
-
         // What a screen reader reads in the dialog, and what the window says without one.
         QCOMPARE(control<QLabel>(about, "StaticText1")->accessibleName(),
             QStringLiteral("Numivox version 1.5"));
         QCOMPARE(control<QLabel>(about, "StaticText2")->accessibleName(),
             QStringLiteral("Copyright 2024 The Numivox Project. All rights reserved."));
-        if (screenReader) {
-            QCOMPARE(speech.texts(), QStringList());
-            return;
-        }
         const QStringList spoken = { QStringLiteral("Numivox version 1.5."),
             QStringLiteral("Copyright 2024 The Numivox Project. All rights reserved.") };
         QCOMPARE(speech.texts(), spoken);
@@ -290,92 +277,74 @@ private slots:
         QTRY_COMPARE(speech.texts(), spoken + spoken);
     }
 
-    void topicChosenFromTheKeyboardIsReadOut_data()
+    void helpSaysWhereTheKeyboardIsAndReadsTheChosenTopic()
     {
-        QTest::addColumn<bool>("screenReader");
-        QTest::newRow("alone") << false;
-        QTest::newRow("beside a screen reader") << true;
-    }
-    void topicChosenFromTheKeyboardIsReadOut()
-    {
-        QFETCH(bool, screenReader);
-        mGlobals.screenReaderRunning = screenReader;
         auto *help = openWindow<wHelp>();
         QVERIFY(QTest::qWaitForWindowActive(help));
         auto *pane = control<QTextEdit>(help, "EditField1");
-        QTest::keyClick(help, Qt::Key_Tab);
-        QTest::keyClick(help, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), control(help, "StaticText3"));
+        for (Qt::Key key : { Qt::Key_Backtab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab })
+            QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(speech.texts(),
+            QStringList({ "Help", homePageAddress, "Help text", "General Information",
+                "System Requirements" }));
+        // The window's name waits for speech under way; each name under Tab cuts off the last.
+        QCOMPARE(speech.phrases[0].interrupt, Interrupt::No);
+        QCOMPARE(speech.phrases[1].interrupt, Interrupt::Yes);
+
         speech.clear();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-
         const QString topic = resourceText("ReadMeFirstMac2.txt");
         QCOMPARE(paneText(help), topic);
         QCOMPARE(QApplication::focusWidget(), pane);
-        // A screen reader says the line at the caret, the title, and then the description.
-        QCOMPARE(pane->textCursor().position(), 0);
-        QVERIFY(topic.startsWith(QStringLiteral("System Requirements\n")));
-        QCOMPARE(pane->accessibleDescription(), topic.section(u'\n', 1).trimmed());
-        if (screenReader) {
-            QCOMPARE(speech.texts(), QStringList());
-        } else {
-            QCOMPARE(speech.texts().size(), topic.split(u'\n', Qt::SkipEmptyParts).size());
-            QCOMPARE(speech.texts().first(), QStringLiteral("System Requirements."));
-            QCOMPARE(speech.phrases.first().interrupt, Interrupt::Yes);
-            QVERIFY(!speech.importances.contains(Importance::Echo));
-        }
+        QCOMPARE(speech.texts().size(), topic.split(u'\n', Qt::SkipEmptyParts).size());
+        QCOMPARE(speech.texts().first(), QStringLiteral("System Requirements."));
+        QCOMPARE(speech.phrases.first().interrupt, Interrupt::Yes); // a new topic supersedes
+        QVERIFY(!speech.importances.contains(Importance::Echo));
 
-        // Coming back later, or after a choice by mouse, the title line alone is said.
-        QTest::keyClick(pane, Qt::Key_Tab);
-        QCOMPARE(pane->accessibleDescription(), QString());
-        pane->setFocus();
+        // A choice by mouse leaves the keyboard, and the reading, where they are.
         speech.clear();
         control(help, "StaticText2")->activate(LinkLabel::Trigger::Mouse);
-        QCOMPARE(pane->accessibleDescription(), QString());
         QCOMPARE(speech.texts(), QStringList());
     }
 
-    void withoutAScreenReaderHelpSaysWhereTheKeyboardIs_data()
+    void besideAScreenReaderItReadsTheWindows()
     {
-        QTest::addColumn<bool>("screenReader");
-        QTest::addColumn<QStringList>("said");
-        QTest::newRow("alone") << false
-                               << QStringList { "Help", "General Information",
-                                      "System Requirements", "General Information", "Help text",
-                                      homePageAddress };
-        QTest::newRow("beside a screen reader") << true << QStringList();
-    }
-    void withoutAScreenReaderHelpSaysWhereTheKeyboardIs()
-    {
-        QFETCH(bool, screenReader);
-        QFETCH(QStringList, said);
-        mGlobals.screenReaderRunning = screenReader;
+        mGlobals.screenReaderRunning = true;
+        QVERIFY(QTest::qWaitForWindowActive(openWindow<wAbout>()));
         auto *help = openWindow<wHelp>();
         QVERIFY(QTest::qWaitForWindowActive(help));
-        for (Qt::Key key :
-            { Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Backtab })
+        auto *pane = control<QTextEdit>(help, "EditField1");
+        for (Qt::Key key : { Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return })
             QTest::keyClick(QApplication::focusWidget(), key);
-        QCOMPARE(QApplication::focusWidget(), control(help, "StaticText1"));
-        QCOMPARE(speech.texts(), said);
-        // The window's name waits for speech under way; each name under Tab cuts off the last.
-        for (qsizetype i = 0; i < speech.phrases.size(); ++i)
-            QCOMPARE(speech.phrases[i].interrupt, i == 0 ? Interrupt::No : Interrupt::Yes);
+        QCOMPARE(speech.texts(), QStringList());
+
+        // As the pane takes the focus, the screen reader says the line at the caret, the title,
+        // and then the description. Coming back later, or after a choice by mouse, the line alone.
+        const QString topic = resourceText("ReadMeFirstMac2.txt");
+        QCOMPARE(QApplication::focusWidget(), pane);
+        QCOMPARE(pane->textCursor().position(), 0);
+        QVERIFY(topic.startsWith(QStringLiteral("System Requirements\n")));
+        QCOMPARE(pane->accessibleDescription(), topic.section(u'\n', 1).trimmed());
+        QTest::keyClick(pane, Qt::Key_Tab);
+        QCOMPARE(pane->accessibleDescription(), QString());
+        control(help, "StaticText3")->activate(LinkLabel::Trigger::Keyboard);
+        control(help, "StaticText2")->activate(LinkLabel::Trigger::Mouse);
+        QCOMPARE(pane->accessibleDescription(), QString());
     }
 
     void closingHelpStopsItsReading()
     {
-        SpeechCalls calls;
-        auto *help = openWindow<wHelp>();
+        SpeechStops stops;
+        QPointer<wHelp> help = openWindow<wHelp>();
         control(help, "StaticText2")->activate(LinkLabel::Trigger::Mouse); // nothing to stop
-        QPointer<wHelp> closed = help;
         help->close();
-        QTRY_VERIFY(closed.isNull());
-        QVERIFY(!calls.calls.contains(std::pair(QStringList(), Interrupt::Yes)));
+        QTRY_VERIFY(help.isNull());
+        QCOMPARE(stops.count, 0);
 
         help = openWindow<wHelp>();
         control(help, "StaticText2")->activate(LinkLabel::Trigger::Keyboard);
         help->close();
-        QCOMPARE(calls.calls.last(), std::pair(QStringList(), Interrupt::Yes));
+        QCOMPARE(stops.count, 1);
     }
 
     void spokenLinesPauseWhereTheLinesEnd_data()
