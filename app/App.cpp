@@ -1,6 +1,5 @@
 #include "app/App.h"
 
-#include "app/Globals.h"
 #include "app/MenuBar1.h"
 #include "app/ReleaseGate.h"
 #include "calculator/Phrases.h"
@@ -13,6 +12,8 @@
 #include "platform/SingleWindow.h"
 #include "platform/SpeechWorker.h"
 #include "platform/SystemRelease.h"
+#include "program/Globals.h"
+#include "program/ProgramInfo.h"
 #include "transcript/editFieldExtras.h"
 
 #include <QFont>
@@ -50,7 +51,7 @@ App::App(int &argc, char **argv, SpeechConnectionFactory openSpeech)
     , showMessage([](const QString &text) { QMessageBox::information(nullptr, QString(), text); })
 {
     setApplicationName(QStringLiteral("numivox"));
-    setApplicationVersion(QStringLiteral("1.5"));
+    setApplicationVersion(programVersion);
     setQuitOnLastWindowClosed(false); // only the main window's closing ends the program
     // Where the layout's family is missing, an installed legible sans stands in.
     QFont::insertSubstitutions(layoutFontFamily,

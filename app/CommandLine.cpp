@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "program/ProgramInfo.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>

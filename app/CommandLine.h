@@ -5,9 +5,6 @@
 
 #include <optional>
 
-// The program's version as the command line and the package give it; CMake's project version.
-inline const QString programVersion = QStringLiteral(NUMIVOX_VERSION);
-
 // What the terminal gets when the command line asks for something other than the calculator.
 struct CommandLineAnswer
 {

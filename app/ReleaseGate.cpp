@@ -1,6 +1,6 @@
 #include "app/ReleaseGate.h"
 
-#include "app/ProgramInfo.h"
+#include "program/ProgramInfo.h"
 
 QString releaseGateMessage()
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calculator/CalculatorState.h"
 #include "calculator/CalculatorSurface.h"
+#include "program/CalculatorState.h"
 
 enum class ClearScope { WorkArea, All };
 

@@ -1,12 +1,12 @@
 #include "calculator/wMain.h"
 
-#include "app/Globals.h"
-#include "app/ProgramInfo.h"
 #include "calculator/CalculationWords.h"
 #include "calculator/DisplayField.h"
 #include "calculator/Phrases.h"
 #include "calculator/TypedKey.h"
 #include "platform/Appearance.h"
+#include "program/Globals.h"
+#include "program/ProgramInfo.h"
 #include "transcript/editFieldExtras.h"
 
 #include <QGuiApplication>

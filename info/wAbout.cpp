@@ -1,13 +1,13 @@
 #include "info/wAbout.h"
 
-#include "app/Globals.h"
-#include "app/ProgramInfo.h"
 #include "info/InformationWindow.h"
 #include "info/LinkLabel.h"
 #include "info/SpokenLines.h"
 #include "platform/Appearance.h"
 #include "platform/SpeechService.h"
 #include "platform/UrlOpener.h"
+#include "program/Globals.h"
+#include "program/ProgramInfo.h"
 
 #include <QEvent>
 #include <QFrame>

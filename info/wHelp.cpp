@@ -1,12 +1,12 @@
 #include "info/wHelp.h"
 
-#include "app/Globals.h"
-#include "app/ProgramInfo.h"
 #include "info/InformationWindow.h"
 #include "info/SpokenLines.h"
 #include "platform/Appearance.h"
 #include "platform/SpeechService.h"
 #include "platform/UrlOpener.h"
+#include "program/Globals.h"
+#include "program/ProgramInfo.h"
 
 #include <QFocusEvent>
 #include <QTextEdit>

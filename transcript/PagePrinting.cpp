@@ -1,6 +1,6 @@
 #include "transcript/PagePrinting.h"
 
-#include "app/Globals.h"
+#include "program/Globals.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>

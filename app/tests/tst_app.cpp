@@ -1,5 +1,4 @@
 #include "app/App.h"
-#include "app/Globals.h"
 #include "app/MenuBar1.h"
 #include "app/ReleaseGate.h"
 #include "calculator/wMain.h"
@@ -8,6 +7,7 @@
 #include "platform/SingleWindow.h"
 #include "platform/SystemRelease.h"
 #include "platform/testing/RecordingSpeech.h"
+#include "program/Globals.h"
 #include "transcript/OutputDialogs.h"
 #include "transcript/editFieldExtras.h"
 

@@ -1,8 +1,8 @@
 // Prints what one key press and one "=" cost in the real window, with 10, 1,000 and 10,000
 // calculations already in the transcript.
 
-#include "app/Globals.h"
 #include "calculator/wMain.h"
+#include "program/Globals.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

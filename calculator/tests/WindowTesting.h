@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Globals.h"
 #include "platform/testing/RecordingSpeech.h"
+#include "program/Globals.h"
 
 #include <QTest>
 

@@ -1,5 +1,4 @@
-#include "app/Globals.h"
-#include "app/ProgramInfo.h"
+#include "program/Globals.h"
 #include "info/HelpTexts.h"
 #include "info/LinkLabel.h"
 #include "info/SpokenLines.h"
@@ -8,6 +7,7 @@
 #include "platform/SingleWindow.h"
 #include "platform/UrlOpener.h"
 #include "platform/testing/RecordingSpeech.h"
+#include "program/ProgramInfo.h"
 
 #include <QAccessible>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculator/CalculatorState.h"
+#include "program/CalculatorState.h"
 
 #include <QString>
 

@@ -1,0 +1,3 @@
+#include "program/Globals.h"
+
+ProgramValues mGlobals;
