@@ -3,7 +3,10 @@ tools would: through the accessibility bus and the keyboard, listening to what r
 daemon and to the sound that comes out."""
 
 import array
+import ctypes
+import functools
 import glob
+import html
 import os
 import re
 import subprocess
@@ -61,15 +64,38 @@ class Session:
         return [line for line in output.splitlines() if line.strip()]
 
 
-# One entry of speech-dispatcher's protocol log: "[<date> : <usec>] speechd: <fd>:DATA:|<line>\n|"
+# One entry of speech-dispatcher's protocol log: "[<date> : <usec>] speechd: <fd>:DATA:|<line>\n|",
+# or REPLY with the lines the client received.
 LOG_ENTRY = re.compile(r"^\[([^\]]*) : (\d+)\] speechd:\s+(\d+):(DATA|REPLY):\|(.*?)\r?\n\|",
                        re.M | re.S)
-CLIENT_NAME = re.compile(r'SET SELF CLIENT_NAME "[^:]*:([^:]*):')
+CLIENT_NAME = re.compile(r'SET SELF CLIENT_NAME "?[^:]*:([^:]*):', re.I)
+QUEUED = re.compile(r"225-(\d+)\n225 OK MESSAGE QUEUED")
+EVENT = re.compile(r"70[123]-(\d+)\n70[123]-\d+\n70[123] (BEGIN|END|CANCELED)")
+
+
+@functools.lru_cache(maxsize=None)
+def log_second(date):
+    return time.mktime(time.strptime(date, "%a %b %d %H:%M:%S %Y"))
+
+
+class Message:
+    """One message a client gave the daemon, with the wall-clock times at which it was queued,
+    began and stopped (ended or was canceled). The daemon reports these events only to clients
+    that ask for them, as screen readers do."""
+
+    def __init__(self, client, text, queued):
+        self.client, self.text, self.queued = client, text, queued
+        self.begin = self.stop = None
+        self.canceled = False
+
+    def __repr__(self):
+        return f"{self.client}:{self.text!r}"
 
 
 class SpeechLog:
-    """What one client asked the speech daemon to do, in order: ("speak", text) and
-    ("cancel", "self" or "all"), read from the protocol logs of every daemon of the session."""
+    """What the clients asked the speech daemon, read from the protocol logs of every daemon of
+    the session: one client's requests in order, ("speak", text) and ("cancel", "self" or
+    "all"); and every client's requests and messages."""
 
     def __init__(self, session, client="numivox"):
         self.session = session
@@ -86,59 +112,148 @@ class SpeechLog:
 
     def timed_events(self):
         """The events with the wall-clock time at which the daemon received each."""
-        events = []
-        for name in self.log_files():
-            try:
-                with open(name, encoding="utf-8", errors="replace") as log:
-                    events += self._parse(log.read())
-            except FileNotFoundError:
-                pass
-        return events
+        return [request[1:] for request in self._read()[0] if request[0] == self.client]
 
-    def _parse(self, text):
-        clients, receiving, events = {}, {}, []
-        for date, microseconds, fd, kind, line in LOG_ENTRY.findall(text):
-            if kind != "DATA":
-                continue
-            name = CLIENT_NAME.match(line)
-            if name:
-                clients[fd] = name.group(1)
-                continue
-            if clients.get(fd) != self.client:
-                continue
-            moment = time.mktime(time.strptime(date, "%a %b %d %H:%M:%S %Y")) + int(microseconds) / 1e6
-            if fd in receiving:
-                if line == ".":
-                    started, lines = receiving.pop(fd)
-                    events.append((started, "speak", "\n".join(lines)))
-                else:
-                    receiving[fd][1].append(line[1:] if line.startswith("..") else line)
-            elif line.upper() == "SPEAK":
-                receiving[fd] = (moment, [])
-            elif line.upper().startswith("CANCEL"):
-                events.append((moment, "cancel", line.split()[1].lower()))
-        return events
+    def requests(self, since=0.0):
+        """Every client's requests since a wall-clock time, as (client, time, kind, detail)."""
+        return [request for request in self._read()[0] if request[1] >= since]
+
+    def messages(self, since=0.0):
+        return [message for message in self._read()[1] if message.queued >= since]
 
     def phrases(self):
         return [text for kind, text in self.events() if kind == "speak"]
 
+    def _read(self):
+        requests, messages = [], []
+        for name in self.log_files():
+            try:
+                with open(name, encoding="utf-8", errors="replace") as log:
+                    self._parse(log.read(), requests, messages)
+            except FileNotFoundError:
+                pass
+        return requests, messages
+
+    @staticmethod
+    def _parse(text, requests, messages):
+        clients, receiving, unnumbered, numbered, latest = {}, {}, {}, {}, 0.0
+        for date, microseconds, fd, kind, line in LOG_ENTRY.findall(text):
+            moment, client = log_second(date) + int(microseconds) / 1e6, clients.get(fd)
+            # Just after a new second the daemon may still write the date of the one before.
+            moment += 1 if moment < latest - 0.5 else 0
+            latest = max(latest, moment)
+            if kind == "REPLY":
+                queued, event = QUEUED.match(line), EVENT.match(line)
+                if queued and fd in unnumbered:
+                    numbered[queued.group(1)] = unnumbered.pop(fd)
+                elif event and event.group(1) in numbered:
+                    message = numbered[event.group(1)]
+                    if event.group(2) == "BEGIN":
+                        message.begin = moment
+                    else:
+                        message.stop, message.canceled = moment, event.group(2) == "CANCELED"
+            elif CLIENT_NAME.match(line):
+                clients[fd] = CLIENT_NAME.match(line).group(1)
+            elif fd in receiving and line != ".":
+                receiving[fd][1].append(line[1:] if line.startswith("..") else line)
+            elif fd in receiving:
+                started, lines = receiving.pop(fd)
+                # Screen readers send SSML: what is heard is its text.
+                spoken = " ".join(html.unescape(re.sub(r"<[^>]*>", "", "\n".join(lines))).split())
+                requests.append((client, started, "speak", spoken))
+                unnumbered[fd] = Message(client, spoken, started)
+                messages.append(unnumbered[fd])
+            elif line.upper() == "SPEAK":
+                receiving[fd] = (moment, [])
+            elif line.upper().startswith("CANCEL"):
+                requests.append((client, moment, "cancel", line.split()[1].lower()))
+
 
 class Monitor:
-    """The session's recording of everything the sound server played."""
+    """The session's recording of everything the sound server played, on the wall clock."""
+
+    FRAME = MONITOR_RATE // 100  # 10 ms
 
     def __init__(self, session):
         self.file = session.path("monitor.raw")
+        self._epoch = None
 
     def position(self):
         return os.path.getsize(self.file) // 2 if os.path.exists(self.file) else 0
 
-    def sound_seconds(self, since=0):
+    def epoch(self):
+        """When the first sample was made. The sound server makes samples in real time and the
+        recorder writes them a little later: the earliest (time - samples written / rate) seen
+        over a while is it."""
+        if self._epoch is None:
+            seen, deadline = [], time.time() + 0.2
+            while time.time() < deadline:
+                seen.append(time.time() - self.position() / MONITOR_RATE)
+                time.sleep(0.001)
+            self._epoch = min(seen)
+        return self._epoch
+
+    def recorded_until(self):
+        return self.epoch() + self.position() / MONITOR_RATE
+
+    def loud(self, start, end):
+        """The wall-clock times of the loud 10 ms frames from start to end, once recorded."""
+        wait_until("the recording to catch up", lambda: self.recorded_until() >= end,
+                   timeout=max(0.0, end - time.time()) + 2)
+        first = max(0, int((start - self.epoch()) * MONITOR_RATE))
         samples = array.array("h")
         with open(self.file, "rb") as recording:
-            recording.seek(since * 2)
-            data = recording.read()
-        samples.frombytes(data[: len(data) // 2 * 2])
-        return sum(1 for sample in samples if abs(sample) > SILENCE_LEVEL) / MONITOR_RATE
+            recording.seek(first * 2)
+            samples.frombytes(recording.read(int((end - start) * MONITOR_RATE) * 2))
+        return [self.epoch() + (first + i) / MONITOR_RATE for i in range(0, len(samples), self.FRAME)
+                if max(map(abs, samples[i:i + self.FRAME])) > SILENCE_LEVEL]
+
+    def silent_for(self, seconds):
+        end = self.recorded_until()
+        return not self.loud(end - seconds, end)
+
+
+class Keyboard:
+    """Presses keys through XTest as a hand does: each key held about 50 ms, its modifiers down
+    40 ms ahead. Key events that all arrive within a millisecond can reach a screen reader
+    otherwise than a person's typing would."""
+
+    HOLD_S, MODIFIER_LEAD_S = 0.05, 0.04
+    MODIFIERS = {"ctrl": "Control_L", "shift": "Shift_L", "alt": "Alt_L"}
+
+    def __init__(self):
+        self.x11, self.xtest = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXtst.so.6")
+        self.x11.XOpenDisplay.restype = ctypes.c_void_p
+        self.display = ctypes.c_void_p(self.x11.XOpenDisplay(None))
+        check(self.display.value, "cannot open the X display")
+
+    def _code(self, name):
+        """The key's code, and whether it takes Shift to give that name."""
+        symbol = self.x11.XStringToKeysym(name.encode())
+        code = self.x11.XKeysymToKeycode(self.display, symbol)
+        check(code, f'no key gives "{name}"')
+        return code, self.x11.XkbKeycodeToKeysym(self.display, code, 0, 0) != symbol
+
+    def _send(self, codes, down):
+        for code in codes:
+            self.xtest.XTestFakeKeyEvent(self.display, code, down, 0)
+        self.x11.XFlush(self.display)
+
+    def press(self, chord):
+        """Presses a chord of X key names ("7", "plus", "ctrl+q"); returns the wall-clock time
+        at which its last key went down."""
+        *modifiers, key = chord.split("+")
+        code, shifted = self._code(key)
+        modifiers += ["shift"] * (shifted and "shift" not in modifiers)
+        held = [self._code(self.MODIFIERS[name])[0] for name in modifiers]
+        if held:
+            self._send(held, True)
+            time.sleep(self.MODIFIER_LEAD_S)
+        self._send([code], True)
+        down = time.time()
+        time.sleep(self.HOLD_S)
+        self._send([code] + held[::-1], False)
+        return down
 
 
 def find_application(name, timeout=10.0):
@@ -209,12 +324,21 @@ class Numivox:
     def enabled(self, name):
         return self.key(name).getState().contains(pyatspi.STATE_ENABLED)
 
-    def press(self, name):
-        """Presses an on-screen key through its accessible action, as a screen reader does."""
-        action = self.key(name).queryAction()
+    def press(self, name, role=pyatspi.ROLE_PUSH_BUTTON):
+        """Presses an on-screen key (or a menu item) through its accessible action, as a screen
+        reader does; returns the wall-clock time of the press."""
+        action = self.find(role, name).queryAction()
         names = [action.getName(i) for i in range(action.nActions)]
-        check("Press" in names, f'the key "{name}" offers no Press action (disabled?)')
+        check("Press" in names, f'"{name}" offers no Press action (disabled?)')
+        pressed = time.time()
         action.doAction(names.index("Press"))
+        return pressed
+
+    def choose(self, menu_item):
+        return self.press(menu_item, pyatspi.ROLE_MENU_ITEM)
+
+    def checked(self, menu_item):
+        return self.find(pyatspi.ROLE_MENU_ITEM, menu_item).getState().contains(pyatspi.STATE_CHECKED)
 
     def focus(self):
         # Xvfb runs no window manager: nothing has the keyboard until it is given explicitly.
@@ -222,8 +346,11 @@ class Numivox:
                        timeout=10)
 
     def type(self, *keys):
-        """Types X key names (\"7\", \"asterisk\", \"BackSpace\", \"ctrl+q\") into the focused window."""
-        subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True, timeout=10)
+        """Types chords of X key names ("7", "asterisk", "BackSpace", "ctrl+q") into the focused
+        window; returns the wall-clock time at which each went down."""
+        if "keyboard" not in self._accessibles:
+            self._accessibles["keyboard"] = Keyboard()
+        return [self._accessibles["keyboard"].press(key) for key in keys]
 
     def wait_exit(self, timeout):
         try:

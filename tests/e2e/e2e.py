@@ -1,6 +1,7 @@
 """The calculator as a blind user meets it, in a real desktop session started by run.sh.
 
     e2e.py talking NUMIVOX SESSION_DIR   speech and sound work; the speech daemon dies mid-run
+    e2e.py reader NUMIVOX SESSION_DIR    beside a screen reader (session.sh --screen-reader)
     e2e.py silent NUMIVOX SESSION_DIR    no sound device, or no speech daemon at all
 """
 
@@ -8,12 +9,19 @@ import os
 import sys
 import time
 
+import speechd
+
 from desktop import Failure, Monitor, Numivox, Session, SpeechLog, check, wait_until
 
 DIGIT_KEYS = ["zero", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine"]
 ALL_KEYS = DIGIT_KEYS + ["point", "plus", "minus", "times", "divide by", "equals",
                          "clear work area", "clear all"]
 QUIT_WITHIN_S = 1.0
+RESULT_WITHIN_S = 1.0
+# Typed keys of a sum, each with the screen reader's echo of it.
+TYPED_SUM = [("1", "1"), ("2", "2"), ("plus", "plus"), ("3", "3"), ("equal", "equals")]
+# Sound leaves the daemon about 30 ms after it reports a message's begin or end.
+OUTPUT_LAG_S = 0.03
 
 
 def expected_events(phrases):
@@ -32,7 +40,7 @@ class Calculator:
     def __init__(self, app, log):
         self.app, self.log = app, log
 
-    def step(self, act, phrases, display=None, optional_prefix=()):
+    def step(self, act, phrases, display=None):
         """Acts, then waits until the phrases reached the daemon in order (or, for a silent step,
         until the display shows the expected text) and checks nothing else was said."""
         mark = len(self.log.events())
@@ -45,13 +53,10 @@ class Calculator:
             wait_until(f'the display to read "{display}" (it reads "{self.app.display()}")',
                        lambda: self.app.display() == display, timeout=3)
         said = self.log.events()[mark:]
-        optional = expected_events(optional_prefix)
-        if said[: len(optional)] == optional and said != expected:
-            said = said[len(optional):]
         check(said == expected, f"expected the daemon to receive {expected}, it got {said}")
 
-    def click(self, key, phrases, display=None, **options):
-        self.step(lambda: self.app.press(key), phrases, display, **options)
+    def click(self, key, phrases, display=None):
+        self.step(lambda: self.app.press(key), phrases, display)
 
     def type(self, key, phrases, display=None):
         self.step(lambda: self.app.type(key), phrases, display)
@@ -59,9 +64,10 @@ class Calculator:
 
 def wait_ready(app, log):
     """Waits for the window, "ready" and the keys; returns the start-up figures."""
+    mark = len(log.events())
     app.window_id()
     mapped = time.monotonic() - app.started
-    wait_until('"ready"', lambda: log.events()[:1] == [("speak", "ready")], timeout=10)
+    wait_until('"ready"', lambda: log.events()[mark:mark + 1] == [("speak", "ready")], timeout=10)
     spoken = time.monotonic() - app.started
     check(app.frame_names() == [Numivox.TITLE], f"windows on AT-SPI: {app.frame_names()}")
     wait_until("the keys to be enabled", lambda: app.enabled("one"), timeout=5)
@@ -86,15 +92,130 @@ def quit_by_keyboard(app):
     check(took <= QUIT_WITHIN_S, f"Ctrl+Q took {took:.2f} s to end the program")
 
 
-def talking(app, session):
+def paced(actions, pace):
+    """Runs the actions pace seconds apart, as a user's hand would; each returns its moment."""
+    moments = []
+    for act in actions:
+        if moments:
+            time.sleep(max(0.0, moments[-1] + pace - time.time()))
+        moments.append(act())
+    return moments
+
+
+def own(log, since):
+    return [message for message in log.messages(since) if message.client == "numivox"]
+
+
+def others(log, since):
+    return [message for message in log.messages(since) if message.client != "numivox"]
+
+
+def settle(log, monitor, since):
+    """Waits until every other client's message since then has stopped and all has been silent
+    for 0.5 s, from 0.5 s after the last message was queued or stopped: longer than the daemon
+    holds the output between messages."""
+    def settled():
+        messages = log.messages(since)
+        if not all(m.stop for m in messages if m.client != "numivox"):
+            return False
+        last = max([since] + [m.queued for m in messages] + [m.stop for m in messages if m.stop])
+        return monitor.recorded_until() >= last + 1.0 and monitor.silent_for(0.5)
+
+    wait_until("the speech to end", settled, timeout=15, interval=0.05)
+
+
+def check_others_untouched(log, since):
+    """Numivox cancels only its own speech, and no other client loses a message to it."""
+    requests = log.requests(since)
+    check(all(detail == "self" for client, _, kind, detail in requests
+              if client == "numivox" and kind == "cancel"), "the program cancelled others' speech")
+    for message in others(log, since):
+        check(not message.canceled or any(
+            client == message.client and kind == "cancel" and message.queued <= moment <= message.stop
+            for client, moment, kind, _ in requests), f"{message} was cancelled by another client")
+
+
+def heard(monitor, message):
+    """Whether a message that began made at least 30 ms of sound before it stopped."""
+    return message.begin is not None and len(
+        monitor.loud(message.begin + OUTPUT_LAG_S, message.stop + OUTPUT_LAG_S)) >= 3
+
+
+def result_onset(log, monitor, result, since):
+    """When the result's sound began: the first sound once it was queued and every message
+    queued before it had stopped (the daemon plays messages in order)."""
+    start = max([result.queued] + [m.stop + OUTPUT_LAG_S for m in others(log, since)
+                                   if m.queued < result.queued])
+    sound = monitor.loud(start, monitor.recorded_until())
+    check(len(sound) >= 20, f'"{result.text}" made no sound')
+    check(not any(m.begin and start < m.begin <= sound[0] for m in others(log, since)),
+          f'the sound after "{result.text}" was queued is another client\'s')
+    return sound[0]
+
+
+def typed_sum(app, log, monitor, pace):
+    """Types 12+3= pace seconds apart beside the screen reader, which echoes typed keys: each
+    key is heard once, from one client, and "15" follows "=" within a second."""
+    settle(log, monitor, 0)
+    since = time.time()
+    downs = paced([lambda key=key: app.type(key)[0] for key, _ in TYPED_SUM], pace)
+    wait_until('"15"', lambda: own(log, since), timeout=5)
+    settle(log, monitor, since)
+    said = own(log, since)
+    check([m.text for m in said] == ["15"], f"the program said {said} for typed keys")
+    # Each key's echoes from the screen reader: heard (if only in part), cut off as it began,
+    # or dropped before it began.
+    fates = {echo: ["heard" if heard(monitor, m) else "cut at once" if m.begin else "dropped"
+                    for m in others(log, since) if m.text == echo] for _, echo in TYPED_SUM}
+    times_heard = [fate.count("heard") for fate in fates.values()]
+    latency = result_onset(log, monitor, said[0], since) - downs[-1]
+    print(f"typed 12+3= {pace} s apart: keys heard once {times_heard.count(1)}/{len(TYPED_SUM)} "
+          f'{fates}, "15" {latency * 1000:.0f} ms after "="; the screen reader said '
+          f"{[m.text for m in others(log, since)]}")
+    check_others_untouched(log, since)
+    # Faster than a key's echo lasts, the screen reader's own next echo may cut it off.
+    check(times_heard.count(1) == len(TYPED_SUM) or pace < 0.3 and max(times_heard) <= 1,
+          f"each key's echoes: {fates}")
+    check(latency <= RESULT_WITHIN_S, f'"15" came {latency:.2f} s after "="')
+
+
+def clicked_product(app, log, monitor):
+    """Presses 7 x 6 = through AT-SPI 0.6 s apart beside the screen reader: the program says
+    each key once and the screen reader nothing; "42" follows "=" within a second."""
+    settle(log, monitor, 0)
+    since = time.time()
+    presses = paced([lambda key=key: app.press(key) for key in ["seven", "times", "six", "equals"]],
+                    0.6)
+    wait_until('"equals 42"', lambda: len(own(log, since)) == 4, timeout=5)
+    settle(log, monitor, since)
+    said = own(log, since)
+    check([m.text for m in said] == ["seven", "times", "six", "equals 42"], f"the program said {said}")
+    check(not others(log, since), f"the screen reader said {others(log, since)}")
+    until = [m.queued for m in said[1:]] + [monitor.recorded_until()]
+    silent = [m for m, end in zip(said, until) if not monitor.loud(m.queued, end)]
+    check(not silent, f"no sound for {silent}")
+    # "42" ends the utterance: it starts as long before its end as "42" said alone lasts.
+    end = monitor.loud(said[-1].queued, until[-1])[-1]
+    since = app.choose("Say Display")
+    wait_until('"42" again', lambda: own(log, since), timeout=5)
+    settle(log, monitor, since)
+    alone = monitor.loud(own(log, since)[0].queued, monitor.recorded_until())
+    latency = end - (alone[-1] - alone[0]) - presses[-1]
+    print(f"pressed 7x6= 0.6 s apart: keys heard once {len(said) - len(silent)}/4, "
+          f'"42" {latency * 1000:.0f} ms after "="')
+    check(latency <= RESULT_WITHIN_S, f'"42" came {latency:.2f} s after "="')
+
+
+def talking(start_app, session):
     log, monitor = SpeechLog(session), Monitor(session)
+    app = start_app()
     calculator = Calculator(app, log)
     wait_ready(app, log)
     check(app.display() == "" and app.transcript() == "", "the window did not open empty")
 
     for key, phrases, display in [("one", ["!one"], "1"), ("two", ["!two"], "12"),
                                   ("plus", ["!plus"], "12"), ("three", ["!three"], "3"),
-                                  ("equals", ["!equals", "15"], "15")]:
+                                  ("equals", ["!equals 15"], "15")]:
         calculator.click(key, phrases, display)
     check(app.transcript() == "12\n+ 3\n---\n15\n\n", f"transcript: {app.transcript()!r}")
     calculator.click("clear work area", ["!clear work area"], "")
@@ -103,7 +224,7 @@ def talking(app, session):
     # Typed keys: digits echo as themselves without interrupting; operators press their keys.
     app.focus()
     for key, phrases, display in [("7", ["7"], "7"), ("asterisk", ["!times"], "7"),
-                                  ("6", ["6"], "6"), ("equal", ["!equals", "42"], "42"),
+                                  ("6", ["6"], "6"), ("equal", ["!equals 42"], "42"),
                                   ("9", ["9"], "9"), ("BackSpace", ["backspace"], ""),
                                   ("period", ["point"], "."), ("period",
                                   ["!decimal point is already included"], ".")]:
@@ -114,12 +235,13 @@ def talking(app, session):
     check(app.transcript() == "", "clear all left the transcript")
     for key, phrases in [("five", ["!five"]), ("divide by", ["!divide by"]), ("zero", ["!zero"])]:
         calculator.click(key, phrases)
-    # "equals" cuts "INFINITY" off at once, so it may supersede it before it reaches the daemon.
-    calculator.click("equals", ["!equals", "Infinity"], "Infinity", optional_prefix=["!INFINITY"])
+    # The warning, "equals" and the result make one utterance, so none cuts another off.
+    calculator.click("equals", ["!INFINITY equals Infinity"], "Infinity")
     check(app.transcript() == "5\n/ 0\n---------\nInfinity\n\n", f"transcript: {app.transcript()!r}")
+    beside_another_client(app, log, monitor)
     check(("cancel", "all") not in log.events(), "the program cancelled other programs' speech")
 
-    sound = monitor.sound_seconds()
+    sound = len(monitor.loud(monitor.epoch(), monitor.recorded_until())) / 100
     print(f"sound: {sound:.2f} s of non-silent audio on the monitor")
     check(sound >= 0.5, f"only {sound:.2f} s of sound came out")
 
@@ -128,6 +250,50 @@ def talking(app, session):
     app.focus()
     app.type("ctrl+h")
     wait_until("the Help window", lambda: "Help" in app.frame_names(), timeout=5)
+    speak_keys_kept(app, start_app, log)
+
+
+def beside_another_client(app, log, monitor):
+    """Another program says a long sentence at message priority just as "=" is pressed: the
+    result is heard after it, and the sentence is not cut."""
+    calculator = Calculator(app, log)
+    for key, phrases in [("four", ["!four"]), ("plus", ["!plus"]), ("four", ["!four"])]:
+        calculator.click(key, phrases)
+    other = speechd.SSIPClient("other")
+    try:
+        other.set_priority(speechd.Priority.MESSAGE)
+        other.set_language("en")
+        since = time.time()
+        other.speak("Another program says a long sentence at the same moment.", callback=lambda _: None,
+                    event_types=(speechd.CallbackType.BEGIN, speechd.CallbackType.END,
+                                 speechd.CallbackType.CANCEL))
+        app.press("equals")
+        wait_until('"equals 8"', lambda: own(log, since), timeout=5)
+        settle(log, monitor, since)
+    finally:
+        other.close()
+    sentence, result = others(log, since)[0], own(log, since)[0]
+    check(result.text == "equals 8", f"the program said {own(log, since)}")
+    check(heard(monitor, sentence) and not sentence.canceled, "the other program's sentence was cut")
+    check(len(monitor.loud(max(sentence.stop, result.queued), monitor.recorded_until())) >= 30,
+          "the result was not heard after the other program's sentence")
+    check_others_untouched(log, since)
+
+
+def speak_keys_kept(app, start_app, log):
+    """Speak Keys turned off stays off in the next run: clicked keys go unsaid, results not."""
+    calculator = Calculator(app, log)
+    check(app.checked("Speak Keys"), "Speak Keys is off at first start")
+    calculator.step(lambda: app.choose("Speak Keys"), ["!speak keys off"])
+    check(not app.checked("Speak Keys"), "Speak Keys is still checked")
+    quit_by_keyboard(app)
+    app = start_app()
+    wait_ready(app, log)
+    check(not app.checked("Speak Keys"), "Speak Keys is on again after a restart")
+    calculator = Calculator(app, log)
+    for key, phrases, display in [("five", [], "5"), ("plus", [], "5"), ("two", [], "2"),
+                                  ("equals", ["7"], "7")]:
+        calculator.click(key, phrases, display)
     quit_by_keyboard(app)
 
 
@@ -146,16 +312,32 @@ def speech_fault(app, session, log, monitor):
         print(f"without a daemon: {key} answered in {(time.monotonic() - pressed) * 1000:.0f} ms")
 
     session.start_speech_daemon()
-    sound_before = monitor.position()
+    since = time.time()
     mark = len(log.events())
     app.press("seven")
     wait_until('"seven" through the new daemon', lambda: ("speak", "seven") in log.events()[mark:])
-    wait_until("sound from the new daemon", lambda: monitor.sound_seconds(sound_before) > 0.1)
+    wait_until("sound from the new daemon", lambda: len(monitor.loud(since, monitor.recorded_until())) >= 10)
     check(app.display() == "7", f'display "{app.display()}" after the daemon came back')
 
 
-def silent(app, session):
+def reader(start_app, session):
+    log, monitor = SpeechLog(session), Monitor(session)
+    app = start_app()
+    wait_ready(app, log)
+    clicked_product(app, log, monitor)
+    # The user hears the screen reader name the window that takes the keyboard, then types.
+    focused = time.time()
+    app.focus()
+    wait_until("the screen reader to name the window",
+               lambda: any(Numivox.TITLE in m.text for m in others(log, focused)), timeout=5)
+    for pace in (0.6, 0.1):
+        typed_sum(app, log, monitor, pace)
+    quit_by_keyboard(app)
+
+
+def silent(start_app, session):
     log = SpeechLog(session)
+    app = start_app()
     app.window_id()
     wait_until("the keys to be enabled", lambda: app.enabled("one"), timeout=5)
     for key, display in [("one", "1"), ("plus", "1"), ("two", "2"), ("equals", "3")]:
@@ -169,22 +351,31 @@ def silent(app, session):
     if os.path.exists(session.path("speechd.sock")):
         check(log.phrases()[:1] == ["ready"], "the daemon without sound heard nothing")
     else:
-        # Its address points at no daemon, so the program must not have left one running.
-        daemons = [line for line in session.leftovers() if "speech-dispatcher" in line]
-        check(not daemons, f"a speech daemon outlived the program: {daemons}")
+        # Its address points at no daemon. One that the speech library started for the program
+        # ends by itself a few seconds after its last client left (its idle timeout).
+        quit = time.monotonic()
+        wait_until("the speech daemon to end after the program", lambda: not any(
+            "speech-dispatcher" in line for line in session.leftovers()), timeout=10, interval=0.2)
+        print(f"no speech daemon left {time.monotonic() - quit:.1f} s after the program quit")
 
 
 def main():
     scenario, executable, directory = sys.argv[1:4]
     session = Session(directory)
-    app = Numivox(executable, session.path("logs/numivox.log"))
+    apps = []
+
+    def start_app():
+        apps.append(Numivox(executable, session.path("logs/numivox.log")))
+        return apps[-1]
+
     try:
-        {"talking": talking, "silent": silent}[scenario](app, session)
+        {"talking": talking, "reader": reader, "silent": silent}[scenario](start_app, session)
     except Failure as failure:
         print(f"FAIL ({scenario}): {failure}", file=sys.stderr)
         return 1
     finally:
-        app.kill()
+        for app in apps:
+            app.kill()
     print(f"PASS ({scenario})")
     return 0
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end test: runs Numivox in private desktop sessions and drives it through the
-# accessibility bus and the keyboard (e2e.py), once with speech and sound, once without a sound
-# device and once without any speech daemon. Every session is stopped, and nothing it started
-# may be left running.
+# accessibility bus and the keyboard (e2e.py), once with speech and sound, once beside a screen
+# reader, once without a sound device and once without any speech daemon. Every session is
+# stopped, and nothing it started may be left running.
 #   run.sh NUMIVOX_EXECUTABLE
 # Exits 77 (skipped) when the session's tools cannot start here; in CI that is a failure.
 set -euo pipefail
@@ -11,7 +11,7 @@ numivox=$(realpath "$1")
 readonly skipped=77
 
 tools=(Xvfb xprop xdotool dbus-daemon dbus-send /usr/libexec/at-spi-bus-launcher pulseaudio pactl
-    parec speech-dispatcher /usr/lib/speech-dispatcher-modules/sd_espeak-ng setsid)
+    parec speech-dispatcher /usr/lib/speech-dispatcher-modules/sd_espeak-ng setsid unshare orca)
 
 cannot_run() {
     if [ "${CI:-}" = true ]; then
@@ -25,8 +25,10 @@ cannot_run() {
 for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null || cannot_run "$tool is not installed (scripts/install-deps.sh installs it)"
 done
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null ||
-    cannot_run "Debian's python3-pyatspi is not installed (scripts/install-deps.sh installs it)"
+for module in pyatspi speechd; do
+    /usr/bin/python3 -c "import $module" 2>/dev/null ||
+        cannot_run "Debian's python3-$module is not installed (scripts/install-deps.sh installs it)"
+done
 
 work=$(mktemp -d)
 session=
@@ -45,7 +47,7 @@ show_logs() {
 }
 
 # Runs one scenario of e2e.py in a fresh session started with the given options.
-#   scenario NAME talking|silent [session options]
+#   scenario NAME talking|reader|silent [session options]
 scenario() {
     local name=$1 kind=$2
     shift 2
@@ -74,6 +76,7 @@ scenario() {
 
 failures=0
 scenario talking talking || failures=$((failures + 1))
+scenario reader reader --screen-reader || failures=$((failures + 1))
 scenario no-audio silent --no-audio || failures=$((failures + 1))
 scenario no-speech silent --no-speech || failures=$((failures + 1))
 exit $((failures > 0))

@@ -3,7 +3,8 @@
 # an X server, a D-Bus session bus, the accessibility bus, a sound server with a null sink and a
 # recorder on its monitor, and a speech daemon that logs everything it is asked to say.
 #
-#   session.sh start DIR [--no-audio] [--no-speech]   start the session, write DIR/env
+#   session.sh start DIR [--no-audio] [--no-speech] [--screen-reader]
+#                                                     start the session, write DIR/env
 #   session.sh speechd-start DIR                      start (again) the speech daemon
 #   session.sh speechd-stop DIR                       kill the speech daemon
 #   session.sh stop DIR                               stop everything started in DIR
@@ -69,15 +70,17 @@ stop_group() {
 # Lists "pid pgid command" of every live process that carries this session's mark.
 session_processes() {
     local environ pid group
-    for environ in /proc/[0-9]*/environ; do
+    # One grep for all of them: starting a process per process would take seconds.
+    while read -r environ; do
         pid=${environ#/proc/}
         pid=${pid%/environ}
         [ "$pid" != $$ ] || continue
-        if { tr '\0' '\n' <"$environ"; } 2>/dev/null | grep -qxF "NUMIVOX_SESSION=$dir"; then
-            group=$(ps -o pgid=,stat= -p "$pid" | awk '$2 !~ /^Z/ { print $1 }')
-            [ -z "$group" ] || echo "$pid $group $({ tr '\0' ' ' </proc/"$pid"/cmdline; } 2>/dev/null)"
+        # Gone already (the grep's own shell, say), or a zombie: not running.
+        group=$(ps -o pgid=,stat= -p "$pid" | awk '$2 !~ /^Z/ { print $1 }') || continue
+        if [ -n "$group" ]; then
+            echo "$pid $group $({ tr '\0' ' ' </proc/"$pid"/cmdline; } 2>/dev/null)"
         fi
-    done
+    done < <(grep -lszxF "NUMIVOX_SESSION=$dir" /proc/[0-9]*/environ)
 }
 
 # Lists the marked processes that belong to none of the session's own services.
@@ -161,11 +164,12 @@ speechd_start() {
 
 start() {
     [ ! -e "$dir/pids" ] || die "a session already runs in $dir"
-    local audio=yes speech=yes option
+    local audio=yes speech=yes reader=no option
     for option in "$@"; do
         case $option in
         --no-audio) audio=no ;;
         --no-speech) speech=no ;;
+        --screen-reader) reader=yes ;;
         *) die "unknown option $option" ;;
         esac
     done
@@ -181,15 +185,40 @@ start() {
     start_buses
     [ $audio = no ] || start_audio
     [ $speech = no ] || speechd_start
+    [ $reader = no ] || start_screen_reader
     export -p | grep -E ' (NUMIVOX_SESSION|HOME|XDG_[A-Z_]+|PULSE_[A-Z]+|SPEECHD_ADDRESS|DISPLAY|DBUS_SESSION_BUS_ADDRESS)=' \
         >"$dir/env"
+}
+
+# Orca at its defaults, with preferences of its own; then the desktop's "screen reader running"
+# switch, which an Orca started by hand leaves off. Orca refuses to start beside any other Orca
+# of the same user, even on another display: in a process namespace of its own, where the system
+# allows one, it sees none.
+start_screen_reader() {
+    local isolated=(unshare --map-current-user --pid --fork --mount-proc)
+    "${isolated[@]}" true 2>/dev/null || isolated=()
+    launch orca "${isolated[@]}" orca -u "$dir/orca"
+    # Its greeting carries SSML marks between the words.
+    wait_for "Orca's greeting" grep -q 'Screen <.*>reader <.*>on' "$dir/speech.log"
+    # The launcher keeps it in the desktop's settings store, which may drop a write made while
+    # its service is still starting: set it until it reads back.
+    wait_for "the screen-reader switch" screen_reader_switched_on
+}
+
+screen_reader_switched_on() {
+    local property=(/org/a11y/bus org.freedesktop.DBus.Properties string:org.a11y.Status
+        string:ScreenReaderEnabled)
+    dbus-send --session --print-reply --dest=org.a11y.Bus "${property[0]}" "${property[1]}.Set" \
+        "${property[@]:2}" variant:boolean:true >/dev/null
+    dbus-send --session --print-reply --dest=org.a11y.Bus "${property[0]}" "${property[1]}.Get" \
+        "${property[@]:2}" | grep -q 'boolean true'
 }
 
 stop() {
     [ -e "$dir/pids" ] || return 0
     # Clients first, then the daemons they talk to, the X server last.
     local name
-    for name in parec speechd pulseaudio at-spi dbus xvfb; do
+    for name in orca parec speechd pulseaudio at-spi dbus xvfb; do
         stop_group "$name"
     done
     # Whatever else carries the session's mark was started inside it (by a test that failed
