@@ -22,9 +22,10 @@ QString lineInWords(const QString &line)
         { QStringLiteral("x "), Phrases::times },
         { QStringLiteral("/ "), Phrases::divideBy },
     };
+    // After "5", "-" and "=" the rule follows the tag: "- --" reads "minus equals".
     for (const auto &[tag, word] : operatorTags) {
         if (line.startsWith(tag))
-            return (word + u' ' + numberInWords(line.mid(tag.size()))).trimmed();
+            return (word + u' ' + lineInWords(line.mid(tag.size()))).trimmed();
     }
     // The rule under the operands has one dash more than the result: at least two.
     if (line.size() > 1 && line.count(u'-') == line.size())
