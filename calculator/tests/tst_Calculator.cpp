@@ -1,399 +1,178 @@
+#include "calculator/CalculationWords.h"
 #include "calculator/Calculator.h"
+#include "calculator/NumberText.h"
 
-#include <QTest>
+#include <QtTest>
+
+#include <cmath>
 
 namespace {
 
-// A display, a transcript and a voice without any window. Phrases spoken without interrupting
-// are recorded with a leading "~".
-class PlainSurface final : public CalculatorSurface
+// clang-format off
+// how: typed ("t"), beside a screen reader ("r"), with the speech switch off ("q"); phrases said
+// without interrupting start with "~"; words: the last calculation as "Say Last Calculation" says it.
+struct Keys { const char *how, *keys, *display, *transcript, *phrases, *words; };
+struct Number { const char *text; double value; const char *way; bool entry; }; // way "=", ">" (formats), "<" (reads)
+// clang-format on
+
+// A display, a transcript and a voice without any window, running keys through the calculator.
+struct PlainSurface final : CalculatorSurface
 {
-public:
     QString displayText() const override { return display; }
     void setDisplayText(const QString &text) override { display = text; }
     void placeInsertionPointAfterSign() override { }
     void appendToTranscript(const QString &text) override { transcript += text; }
     void clearTranscript() override { transcript.clear(); }
-    void scrollTranscriptToEnd() override { ++scrolls; }
+    void scrollTranscriptToEnd() override { }
     void focusDisplay() override { focused = true; }
-    void press(OperatorKey key) override { calculator->operatorKey(key); }
+    void press(OperatorKey key) override { calculator.operatorKey(key); }
     void speak(const QStringList &texts, Interrupt interrupt, Importance) override
     {
-        for (const QString &text : texts) {
-            phrases.append(interrupt == Interrupt::Yes ? text : u'~' + text);
-            interrupt = Interrupt::No;
-        }
+        for (const QString &text : texts)
+            phrases += (std::exchange(interrupt, Interrupt::No) == Interrupt::No ? "~" : "") + text;
     }
     bool screenReaderRunning() const override { return screenReader; }
 
-    Calculator *calculator = nullptr;
-    QString display;
-    QString transcript;
+    // Clicks keys ("c", "C": the clear keys) or types them, the display editing its end with what
+    // the calculator leaves to it; "[text]" pastes at the end. Then checks the invariants.
+    void run(const QString &keys, bool typed)
+    {
+        for (qsizetype i = 0; i < keys.size() && !QTest::currentTestFailed(); ++i) {
+            const QChar key = keys.at(i);
+            focused = typed || key == u'[';
+            if (key == u'[') {
+                const qsizetype end = keys.indexOf(u']', i);
+                if (!calculator.insertIntoDisplay(keys.mid(i + 1, end - i - 1), display.size(), 0))
+                    phrases += "refused";
+                i = end;
+            } else if (typed) {
+                if (!calculator.keyDown(key))
+                    key == u'\b' ? display.chop(1)
+                                 : void(display += key.isPrint() ? QString(key) : QString());
+            } else if (key.isDigit()) {
+                calculator.digit(key.digitValue());
+            } else if (key == u'.') {
+                calculator.point();
+            } else if (key.toLower() == u'c') {
+                calculator.clear(key == u'C' ? ClearScope::All : ClearScope::WorkArea);
+            } else {
+                calculator.operatorKey(OperatorKey(QStringLiteral("+-x/=").indexOf(key)));
+            }
+            // The focus back, one operation pending at most, the operands of "=" at 0, an entry
+            // within 8 characters and one point.
+            const bool entry = display.size() <= 8 && display.count(u'.') <= 1;
+            QVERIFY2(focused && QStringList({ "", "+", "-", "*", "/" }).contains(state.sOperation)
+                    && (state.bOperationSelected
+                            ? !state.sOperation.isEmpty() && !state.bComputationComplete
+                            : !state.bSetForSec)
+                    && state.dSec == 0 && state.dResult == 0
+                    && (entry || display == numberText(numberValue(display))),
+                qPrintable(QStringLiteral("after ") + keys.left(i + 1)));
+        }
+    }
+
+    CalculatorState state;
+    Calculator calculator { state, *this };
+    QString display, transcript;
     QStringList phrases;
-    int scrolls = 0;
-    bool focused = false;
-    bool screenReader = false;
+    bool focused = false, screenReader = false;
 };
 
 } // namespace
 
-// On-screen keys written as their captions, with "c" for "C1" and "C" for "C2".
 class tst_Calculator : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
+    void keys_data()
+    {
+        QTest::addColumn<Keys>("row");
+        // clang-format off
+        QTest::newRow("entry")        << Keys { "",   "0123456789", "01234567", "", "zero|one|two|three|four|five|six|seven", "" };
+        QTest::newRow("points")       << Keys { "",   "..5",        ".5",       "", "point|decimal point already included|five", "" };
+        QTest::newRow("pasted")       << Keys { "",   "12[.5][]",   "12.5",     "", "one|two|refused", "" };
+        QTest::newRow("calculation")  << Keys { "",   "12+3=",      "15",       "12\n+ 3\n---\n15\n\n", "one|two|plus|three|equals|~15", "12 plus 3 equals 15" };
+        QTest::newRow("results carry") << Keys { "",  "5x=/=",      "1",        "5\nx 5\n---\n25\n\n25\n/ 25\n--\n1\n\n", "five|times|equals|~25|divide by|equals|~1", "25 divide by 25 equals 1" };
+        QTest::newRow("minus clears") << Keys { "",   "5-=",        "5",        "5\n- --\n5\n\n", "five|minus|equals|~5", "5 minus equals 5" };
+        QTest::newRow("sign, 0 + 0")  << Keys { "",   "-=",         "0",        "-\n0\n+ 0\n--\n0\n\n", "negative|equals|~0", "negative 0 plus 0 equals 0" };
+        QTest::newRow("signs")        << Keys { "",   "5--3=",      "8",        "5\n- -3\n--\n8\n\n", "five|minus|negative|three|equals|~8", "5 minus negative 3 equals 8" };
+        QTest::newRow("sign alone")   << Keys { "",   "1+-=",       "1",        "1\n+ -\n--\n1\n\n", "one|plus|negative|equals|~1", "1 plus negative equals 1" };
+        QTest::newRow("no chains")    << Keys { "",   "1+2+3=",     "24",       "1\n+ 23\n---\n24\n\n", "one|plus|two|three|equals|~24", "1 plus 23 equals 24" };
+        QTest::newRow("minus first")  << Keys { "",   "+-5=",       "-5",       "\n- 5\n---\n-5\n\n", "minus|five|equals|~-5", "minus 5 equals negative 5" };
+        QTest::newRow("by zero")      << Keys { "",   "5/0=",       "Infinity", "5\n/ 0\n---------\nInfinity\n\n", "five|divide by|zero|INFINITY|~equals|~Infinity", "5 divide by 0 equals Infinity" };
+        QTest::newRow("pasted, =")    << Keys { "",   "[42]=",      "42",       "42\n+ 0\n---\n42\n\n", "equals|~42", "42 plus 0 equals 42" };
+        QTest::newRow("pasted second") << Keys { "",  "1+[9]=",     "10",       "1\n+ 9\n---\n10\n\n", "one|plus|equals|~10", "1 plus 9 equals 10" };
+        QTest::newRow("after a sign") << Keys { "",   "1+-[9]=",    "-8",       "1\n+ -9\n---\n-8\n\n", "one|plus|negative|equals|~-8", "1 plus negative 9 equals negative 8" };
+        QTest::newRow("point anew")   << Keys { "",   "2+2=.",      ".",        "2\n+ 2\n--\n4\n\n", "two|plus|two|equals|~4|point", "2 plus 2 equals 4" };
+        QTest::newRow("paste anew")   << Keys { "",   "2+2=[9]5",   "95",       "2\n+ 2\n--\n4\n\n", "two|plus|two|equals|~4|five", "2 plus 2 equals 4" };
+        QTest::newRow("point, digit") << Keys { "",   "5/2=.7",     "7",        "5\n/ 2\n----\n2.5\n\n", "five|divide by|two|equals|~2.5|decimal point already included|seven", "5 divide by 2 equals 2.5" };
+        QTest::newRow("long result")  << Keys { "",   "1/3=.4",     "4",        "1\n/ 3\n-------------\n0.3333333333\n\n", "one|divide by|three|equals|~0.3333333333|four", "1 divide by 3 equals 0.3333333333" };
+        QTest::newRow("clear pending") << Keys { "",  "5xc3=",      "3",        "5\nx 3\n+ 0\n--\n3\n\n", "five|times|clear work area|three|equals|~3", "5 times 3 plus 0 equals 3" };
+        QTest::newRow("clear all")    << Keys { "",   "5xC3=",      "3",        "3\n+ 0\n--\n3\n\n", "five|times|clear all|three|equals|~3", "3 plus 0 equals 3" };
+        QTest::newRow("cleared, =")   << Keys { "",   "5xc=",       "0",        "5\nx 0\n+ 0\n--\n0\n\n", "five|times|clear work area|equals|~0", "5 times 0 plus 0 equals 0" };
+        QTest::newRow("pending")      << Keys { "",   "4xc",        "",         "4\nx ", "four|times|clear work area", "4 times" };
+        QTest::newRow("typed")        << Keys { "t",  "1+2=",       "3",        "1\n+ 2\n--\n3\n\n", "~1|plus|~2|equals|~3", "1 plus 2 equals 3" };
+        QTest::newRow("typed, full")  << Keys { "t",  "123456789\b", "12345678", "", "~1|~2|~3|~4|~5|~6|~7|~8", "" };
+        QTest::newRow("sign anew")    << Keys { "t",  "7=\b-",      "-",        "7\n+ 0\n--\n7\n\n", "~7|equals|~7|~\b|negative", "7 plus 0 equals 7" };
+        QTest::newRow("letter anew")  << Keys { "t",  "2+2=a",      "",         "2\n+ 2\n--\n4\n\n", "~2|plus|~2|equals|~4", "2 plus 2 equals 4" };
+        QTest::newRow("typed anew")   << Keys { "t",  "5/2=.",      ".",        "5\n/ 2\n----\n2.5\n\n", "~5|divide by|~2|equals|~2.5|~point", "5 divide by 2 equals 2.5" };
+        QTest::newRow("reader")       << Keys { "r",  "1+2=",       "3",        "1\n+ 2\n--\n3\n\n", "one|plus|two|equals|~3", "1 plus 2 equals 3" };
+        QTest::newRow("typed, reader") << Keys { "tr", "1+2=",      "3",        "1\n+ 2\n--\n3\n\n", "~3", "1 plus 2 equals 3" };
+        QTest::newRow("reader, sign") << Keys { "tr", "-1..",       "-1.",      "", "negative|decimal point is already included", "" };
+        QTest::newRow("reader, zero") << Keys { "tr", "5/0=",       "Infinity", "5\n/ 0\n---------\nInfinity\n\n", "INFINITY|~Infinity", "5 divide by 0 equals Infinity" };
+        QTest::newRow("quiet")        << Keys { "tq", "-5/0=",      "-Infinity", "-5\n/ 0\n----------\n-Infinity\n\n", "~-Infinity", "negative 5 divide by 0 equals negative Infinity" };
+        // clang-format on
+    }
 
-    void clickedKeys_data();
-    void clickedKeys();
-    void clearsForgetThePendingOperator_data();
-    void clearsForgetThePendingOperator();
-    void stateAfterKeys_data();
-    void stateAfterKeys();
-    void typedKeysSpoken_data();
-    void typedKeysSpoken();
-    void typedKeysLeaveInitialClick();
-    void onlyEqualsScrolls();
+    void keys()
+    {
+        QFETCH(Keys, row);
+        PlainSurface surface;
+        surface.state.bSpeech = !QByteArray(row.how).contains('q');
+        surface.screenReader = QByteArray(row.how).contains('r');
+        surface.run(row.keys, QByteArray(row.how).contains('t'));
+        QCOMPARE(surface.display, row.display);
+        QCOMPARE(surface.transcript, row.transcript);
+        QCOMPARE(surface.phrases.join(u'|'), row.phrases);
+        QCOMPARE(lastCalculationInWords(surface.transcript), row.words);
+    }
 
-private:
-    void click(const QString &keys);
+    void numbers_data()
+    {
+        QTest::addColumn<Number>("row");
+        // clang-format off
+        QTest::newRow("8 characters")  << Number { "-123.456",       -123.456,      "=", true };
+        QTest::newRow("9 characters")  << Number { "123456789",      123456789,     "=", false };
+        QTest::newRow("negative zero") << Number { "0",              -0.0,          ">", true };
+        QTest::newRow("binary noise")  << Number { "0.3",            0.1 + 0.2,     ">", true };
+        QTest::newRow("widest plain")  << Number { "9999999999",     9999999999,    "=", false };
+        QTest::newRow("rounded up")    << Number { "1e+10",          9999999999.6,  ">", false };
+        QTest::newRow("11 digits")     << Number { "1.23456789e+10", 12345678901,   ">", false };
+        QTest::newRow("small plain")   << Number { "0.000001",       0.000001,      "=", true };
+        QTest::newRow("small")         << Number { "-2.5e-300",      -2.5e-300,     "=", false };
+        QTest::newRow("-infinity")     << Number { "-Infinity",      -HUGE_VAL,     "=", false };
+        QTest::newRow("not a number")  << Number { "Not a number",   std::nan(""),  "=", false };
+        QTest::newRow("trailing point") << Number { "5.",            5,             "<", true };
+        QTest::newRow("sign inside")   << Number { "5-3",            5,             "<", false };
+        QTest::newRow("beyond Latin-1") << Number { "4\u20ac2",      4,             "<", false };
+        QTest::newRow("too large")     << Number { "-1e999",         -HUGE_VAL,     "<", false };
+        QTest::newRow("too small")     << Number { "1e-999",         0,             "<", false };
+        // clang-format on
+    }
 
-    CalculatorState state;
-    PlainSurface surface;
-    Calculator calculator { state, surface };
+    // Number texts both ways, and which of them the user may enter.
+    void numbers()
+    {
+        QFETCH(Number, row);
+        QLocale::setDefault(QLocale(QLocale::German)); // which the texts ignore
+        if (row.way != QByteArray("<"))
+            QCOMPARE(numberText(row.value), QString::fromUtf8(row.text));
+        if (row.way != QByteArray(">"))
+            QCOMPARE(numberValue(QString::fromUtf8(row.text)), row.value);
+        QCOMPARE(isNumberEntry(QString::fromUtf8(row.text)), row.entry);
+    }
 };
-
-void tst_Calculator::init()
-{
-    state = CalculatorState();
-    surface = PlainSurface();
-    surface.calculator = &calculator;
-}
-
-void tst_Calculator::click(const QString &keys)
-{
-    for (QChar key : keys) {
-        surface.focused = false;
-        if (key.isDigit())
-            calculator.digit(key.digitValue());
-        else if (key == u'.')
-            calculator.point();
-        else if (key == u'c' || key == u'C')
-            calculator.clear(key == u'C' ? ClearScope::All : ClearScope::WorkArea);
-        else
-            calculator.keyDown(key == u'x' ? QChar(u'*') : key); // presses the operator key
-        QVERIFY2(surface.focused, qPrintable(QStringLiteral("focus not given back after ") + key));
-    }
-}
-
-void tst_Calculator::clickedKeys_data()
-{
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QString>("display");
-    QTest::addColumn<QString>("transcript");
-    QTest::addColumn<QStringList>("phrases");
-
-    // Number entry.
-    QTest::newRow("leading zeros stay") << "007"
-                                        << "007"
-                                        << "" << QStringList { "zero", "zero", "seven" };
-    QTest::newRow("ninth digit refused")
-        << "123456789"
-        << "12345678"
-        << "" << QStringList { "one", "two", "three", "four", "five", "six", "seven", "eight" };
-    QTest::newRow("sign counts as a character")
-        << "-12345678"
-        << "-1234567"
-        << "" << QStringList { "negative", "one", "two", "three", "four", "five", "six", "seven" };
-    QTest::newRow("leading point") << ".5"
-                                   << ".5"
-                                   << "" << QStringList { "point", "five" };
-    QTest::newRow("second point refused")
-        << "5.."
-        << "5."
-        << "" << QStringList { "five", "point", "decimal point already included" };
-    QTest::newRow("second number replaces the first")
-        << "1+2"
-        << "2"
-        << "1\n+ " << QStringList { "one", "plus", "two" };
-    QTest::newRow("sign of the second number")
-        << "1+-2"
-        << "-2"
-        << "1\n+ " << QStringList { "one", "plus", "negative", "two" };
-
-    // Operators and equals.
-    QTest::newRow("one calculation")
-        << "12+3="
-        << "15"
-        << "12\n+ 3\n---\n15\n\n"
-        << QStringList { "one", "two", "plus", "three", "equals", "~15" };
-    QTest::newRow("operand taken twice") << "5+="
-                                         << "10"
-                                         << "5\n+ 5\n---\n10\n\n"
-                                         << QStringList { "five", "plus", "equals", "~10" };
-    QTest::newRow("square") << "5x="
-                            << "25"
-                            << "5\nx 5\n---\n25\n\n"
-                            << QStringList { "five", "times", "equals", "~25" };
-    QTest::newRow("divide by itself") << "5/="
-                                      << "1"
-                                      << "5\n/ 5\n--\n1\n\n"
-                                      << QStringList { "five", "divide by", "equals", "~1" };
-    QTest::newRow("minus empties the display") << "5-="
-                                               << "5"
-                                               << "5\n- --\n5\n\n"
-                                               << QStringList { "five", "minus", "equals", "~5" };
-    QTest::newRow("equals at start") << "="
-                                     << "0"
-                                     << "0\n+ 0\n--\n0\n\n"
-                                     << QStringList { "equals", "~0" };
-    QTest::newRow("number and equals twice")
-        << "7=="
-        << "7"
-        << "7\n+ 0\n--\n7\n\n7\n+ 0\n--\n7\n\n"
-        << QStringList { "seven", "equals", "~7", "equals", "~7" };
-    QTest::newRow("negative first number")
-        << "-5+3="
-        << "-2"
-        << "-5\n+ 3\n---\n-2\n\n"
-        << QStringList { "negative", "five", "plus", "three", "equals", "~-2" };
-    QTest::newRow("minus a negative number")
-        << "5--3="
-        << "8"
-        << "5\n- -3\n--\n8\n\n"
-        << QStringList { "five", "minus", "negative", "three", "equals", "~8" };
-    QTest::newRow("operators do not chain")
-        << "1+2+3="
-        << "24"
-        << "1\n+ 23\n---\n24\n\n"
-        << QStringList { "one", "plus", "two", "three", "equals", "~24" };
-    QTest::newRow("ignored plus makes minus subtract")
-        << "+-5="
-        << "-5"
-        << "\n- 5\n---\n-5\n\n"
-        << QStringList { "minus", "five", "equals", "~-5" };
-    QTest::newRow("division by zero")
-        << "5/0="
-        << "Infinity"
-        << "5\n/ 0\n---------\nInfinity\n\n"
-        << QStringList { "five", "divide by", "zero", "INFINITY", "~equals", "~Infinity" };
-    QTest::newRow("zero by zero") << "0/0="
-                                  << "Not a number"
-                                  << "0\n/ 0\n-------------\nNot a number\n\n"
-                                  << QStringList { "zero", "divide by", "zero", "INFINITY",
-                                         "~equals", "~Not a number" };
-    QTest::newRow("no binary noise")
-        << ".1+.2="
-        << "0.3"
-        << ".1\n+ .2\n----\n0.3\n\n"
-        << QStringList { "point", "one", "plus", "point", "two", "equals", "~0.3" };
-    QTest::newRow("sign alone reads as zero")
-        << "1+-="
-        << "1"
-        << "1\n+ -\n--\n1\n\n"
-        << QStringList { "one", "plus", "negative", "equals", "~1" };
-
-    // After a result.
-    QTest::newRow("result carries into the next calculation")
-        << "12+3=-5="
-        << "10"
-        << "12\n+ 3\n---\n15\n\n15\n- 5\n---\n10\n\n"
-        << QStringList { "one", "two", "plus", "three", "equals", "~15", "minus", "five", "equals",
-               "~10" };
-    QTest::newRow("digit replaces the result")
-        << "2+2=7"
-        << "7"
-        << "2\n+ 2\n--\n4\n\n"
-        << QStringList { "two", "plus", "two", "equals", "~4", "seven" };
-    QTest::newRow("point starts a new number")
-        << "2+2=."
-        << "."
-        << "2\n+ 2\n--\n4\n\n"
-        << QStringList { "two", "plus", "two", "equals", "~4", "point" };
-    QTest::newRow("point refused by a result with a point")
-        << "5/2=."
-        << "2.5"
-        << "5\n/ 2\n----\n2.5\n\n"
-        << QStringList { "five", "divide by", "two", "equals", "~2.5",
-               "decimal point already included" };
-    QTest::newRow("digit after a refused point replaces the result")
-        << "5/2=.7"
-        << "7"
-        << "5\n/ 2\n----\n2.5\n\n"
-        << QStringList { "five", "divide by", "two", "equals", "~2.5",
-               "decimal point already included", "seven" };
-    QTest::newRow("point silent after a long result")
-        << "1/3=."
-        << "0.3333333333"
-        << "1\n/ 3\n-------------\n0.3333333333\n\n"
-        << QStringList { "one", "divide by", "three", "equals", "~0.3333333333" };
-    QTest::newRow("digit replaces a long result")
-        << "1/3=4"
-        << "4"
-        << "1\n/ 3\n-------------\n0.3333333333\n\n"
-        << QStringList { "one", "divide by", "three", "equals", "~0.3333333333", "four" };
-
-    // Clearing.
-    QTest::newRow("clear work area keeps the transcript")
-        << "5xc"
-        << ""
-        << "5\nx " << QStringList { "five", "times", "clear work area" };
-    QTest::newRow("clear all empties the transcript")
-        << "12+3=C"
-        << ""
-        << "" << QStringList { "one", "two", "plus", "three", "equals", "~15", "clear all" };
-    QTest::newRow("equals after a clear adds zeros")
-        << "5c="
-        << "0"
-        << "0\n+ 0\n--\n0\n\n"
-        << QStringList { "five", "clear work area", "equals", "~0" };
-}
-
-void tst_Calculator::clickedKeys()
-{
-    QFETCH(QString, keys);
-    QFETCH(QString, display);
-    QFETCH(QString, transcript);
-    QFETCH(QStringList, phrases);
-
-    click(keys);
-    QCOMPARE(surface.display, display);
-    QCOMPARE(surface.transcript, transcript);
-    QCOMPARE(surface.phrases, phrases);
-}
-
-// The two clear keys leave no operator behind, so what follows is a fresh calculation.
-void tst_Calculator::clearsForgetThePendingOperator_data()
-{
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QString>("display");
-    QTest::addColumn<QString>("transcript");
-    QTest::addColumn<QStringList>("phrases");
-
-    QTest::newRow("times, clear work area")
-        << "5xc3="
-        << "3"
-        << "5\nx 3\n+ 0\n--\n3\n\n"
-        << QStringList { "five", "times", "clear work area", "three", "equals", "~3" };
-    QTest::newRow("times, clear all")
-        << "5xC3="
-        << "3"
-        << "3\n+ 0\n--\n3\n\n"
-        << QStringList { "five", "times", "clear all", "three", "equals", "~3" };
-    QTest::newRow("divide, clear, zero: no division by zero")
-        << "5/c0="
-        << "0"
-        << "5\n/ 0\n+ 0\n--\n0\n\n"
-        << QStringList { "five", "divide by", "clear work area", "zero", "equals", "~0" };
-}
-
-void tst_Calculator::clearsForgetThePendingOperator()
-{
-    clickedKeys();
-    QVERIFY(state.sOperation.isEmpty());
-}
-
-void tst_Calculator::stateAfterKeys_data()
-{
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<double>("dPri");
-    QTest::addColumn<QString>("sOperation");
-    QTest::addColumn<bool>("bOperationSelected");
-    QTest::addColumn<bool>("bSetForSec");
-    QTest::addColumn<bool>("bComputationComplete");
-    QTest::addColumn<bool>("bClear");
-    QTest::addColumn<bool>("bInitialClick");
-
-    QTest::newRow("start") << "" << 0.0 << "" << false << false << false << true << true;
-    QTest::newRow("first number") << "12" << 0.0 << "" << false << false << false << false << false;
-    QTest::newRow("point keeps bClear")
-        << "." << 0.0 << "" << false << false << false << true << false;
-    QTest::newRow("sign keeps bClear")
-        << "-" << 0.0 << "" << false << false << false << true << false;
-    QTest::newRow("ignored operator")
-        << "+" << 0.0 << "" << false << false << false << true << false;
-    QTest::newRow("operator pending")
-        << "12x" << 12.0 << "*" << true << true << false << false << false;
-    QTest::newRow("second number")
-        << "12x3" << 12.0 << "*" << true << false << false << false << false;
-    QTest::newRow("result shown") << "12x3=" << 36.0 << "" << false << false << true << false
-                                  << true;
-    QTest::newRow("operator after a result")
-        << "12x3=/" << 36.0 << "/" << true << true << false << false << false;
-    QTest::newRow("cleared") << "12x3c" << 0.0 << "" << false << false << false << true << true;
-    QTest::newRow("full display keeps clearing flags")
-        << "12345678+9" << 12345678.0 << "+" << true << false << false << false << false;
-}
-
-void tst_Calculator::stateAfterKeys()
-{
-    QFETCH(QString, keys);
-    click(keys);
-    QTEST(state.dPri, "dPri");
-    QTEST(state.sOperation, "sOperation");
-    QTEST(state.bOperationSelected, "bOperationSelected");
-    QTEST(state.bSetForSec, "bSetForSec");
-    QTEST(state.bComputationComplete, "bComputationComplete");
-    QTEST(state.bClear, "bClear");
-    QTEST(state.bInitialClick, "bInitialClick");
-    QCOMPARE(state.dSec, 0.0);
-    QCOMPARE(state.dResult, 0.0);
-}
-
-// Typed keys, the display taking those that the calculator leaves to it. A screen reader echoes
-// typed keys itself; what only the calculator knows is still said, and the switch silences echoes.
-void tst_Calculator::typedKeysSpoken_data()
-{
-    QTest::addColumn<bool>("speakKeys");
-    QTest::addColumn<bool>("screenReader");
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QStringList>("phrases");
-
-    // clang-format off
-    QTest::newRow("echoed")                  << true  << false << "1+2=" << QStringList { "~1", "plus", "~2", "equals", "~3" };
-    QTest::newRow("reader: result only")     << true  << true  << "1+2=" << QStringList { "~3" };
-    QTest::newRow("reader: sign and point")  << true  << true  << "-1.." << QStringList { "negative", "decimal point is already included" };
-    QTest::newRow("reader: division by zero") << true << true  << "5/0=" << QStringList { "INFINITY", "~Infinity" };
-    QTest::newRow("switch off")              << false << false << "-5/0=" << QStringList { "~-Infinity" };
-    // clang-format on
-}
-
-void tst_Calculator::typedKeysSpoken()
-{
-    QFETCH(bool, speakKeys);
-    QFETCH(bool, screenReader);
-    QFETCH(QString, keys);
-    QFETCH(QStringList, phrases);
-
-    state.bSpeech = speakKeys;
-    surface.screenReader = screenReader;
-    for (QChar key : keys) {
-        if (!calculator.keyDown(key))
-            surface.display += key;
-    }
-    QCOMPARE(surface.phrases, phrases);
-}
-
-void tst_Calculator::typedKeysLeaveInitialClick()
-{
-    QVERIFY(!calculator.keyDown(u'5'));
-    surface.display = QStringLiteral("5");
-    QVERIFY(!calculator.keyDown(QChar(8)));
-    surface.display.clear();
-    QVERIFY(state.bInitialClick);
-    QVERIFY(calculator.keyDown(u'-'));
-    QCOMPARE(surface.display, QStringLiteral("-"));
-    QCOMPARE(surface.phrases, QStringList({ "~5", "~\b", "negative" }));
-}
-
-void tst_Calculator::onlyEqualsScrolls()
-{
-    click(QStringLiteral("12+3c4-5"));
-    QCOMPARE(surface.scrolls, 0);
-    click(QStringLiteral("="));
-    QCOMPARE(surface.scrolls, 1);
-}
 
 QTEST_APPLESS_MAIN(tst_Calculator)
 #include "tst_Calculator.moc"
