@@ -92,16 +92,6 @@ def quit_by_keyboard(app):
     check(took <= QUIT_WITHIN_S, f"Ctrl+Q took {took:.2f} s to end the program")
 
 
-def paced(actions, pace):
-    """Runs the actions pace seconds apart, as a user's hand would; each returns its moment."""
-    moments = []
-    for act in actions:
-        if moments:
-            time.sleep(max(0.0, moments[-1] + pace - time.time()))
-        moments.append(act())
-    return moments
-
-
 def own(log, since):
     return [message for message in log.messages(since) if message.client == "numivox"]
 
@@ -135,6 +125,24 @@ def check_others_untouched(log, since):
             for client, moment, kind, _ in requests), f"{message} was cancelled by another client")
 
 
+def paced_run(log, monitor, actions, pace, program_says):
+    """In silence, runs the actions pace seconds apart as a hand would (each returns its moment),
+    checks what the program said, lets all speech end; returns the start and the moments."""
+    settle(log, monitor, 0)
+    since, moments = time.time(), []
+    for act in actions:
+        if moments:
+            time.sleep(max(0.0, moments[-1] + pace - time.time()))
+        moments.append(act())
+    wait_until(f"the program to say {program_says}",
+               lambda: len(own(log, since)) >= len(program_says), timeout=5)
+    settle(log, monitor, since)
+    said = [m.text for m in own(log, since)]
+    check(said == program_says, f"the program said {said}, not {program_says}")
+    check_others_untouched(log, since)
+    return since, moments
+
+
 def heard(monitor, message):
     """Whether a message that began made at least 30 ms of sound before it stopped."""
     return message.begin is not None and len(
@@ -154,25 +162,19 @@ def result_onset(log, monitor, result, since):
 
 
 def typed_sum(app, log, monitor, pace):
-    """Types 12+3= pace seconds apart beside the screen reader, which echoes typed keys: each
-    key is heard once, from one client, and "15" follows "=" within a second."""
-    settle(log, monitor, 0)
-    since = time.time()
-    downs = paced([lambda key=key: app.type(key)[0] for key, _ in TYPED_SUM], pace)
-    wait_until('"15"', lambda: own(log, since), timeout=5)
-    settle(log, monitor, since)
-    said = own(log, since)
-    check([m.text for m in said] == ["15"], f"the program said {said} for typed keys")
+    """Types 12+3= pace seconds apart beside the screen reader, which echoes typed keys while the
+    program says only the result: each key is heard once, and "15" within a second of "="."""
+    since, downs = paced_run(log, monitor, [lambda key=key: app.type(key)[0] for key, _ in TYPED_SUM],
+                             pace, ["15"])
     # Each key's echoes from the screen reader: heard (if only in part), cut off as it began,
     # or dropped before it began.
     fates = {echo: ["heard" if heard(monitor, m) else "cut at once" if m.begin else "dropped"
                     for m in others(log, since) if m.text == echo] for _, echo in TYPED_SUM}
     times_heard = [fate.count("heard") for fate in fates.values()]
-    latency = result_onset(log, monitor, said[0], since) - downs[-1]
+    latency = result_onset(log, monitor, own(log, since)[0], since) - downs[-1]
     print(f"typed 12+3= {pace} s apart: keys heard once {times_heard.count(1)}/{len(TYPED_SUM)} "
           f'{fates}, "15" {latency * 1000:.0f} ms after "="; the screen reader said '
           f"{[m.text for m in others(log, since)]}")
-    check_others_untouched(log, since)
     # Faster than a key's echo lasts, the screen reader's own next echo may cut it off.
     check(times_heard.count(1) == len(TYPED_SUM) or pace < 0.3 and max(times_heard) <= 1,
           f"each key's echoes: {fates}")
@@ -181,28 +183,22 @@ def typed_sum(app, log, monitor, pace):
 
 def clicked_product(app, log, monitor):
     """Presses 7 x 6 = through AT-SPI 0.6 s apart beside the screen reader: the program says
-    each key once and the screen reader nothing; "42" follows "=" within a second."""
-    settle(log, monitor, 0)
-    since = time.time()
-    presses = paced([lambda key=key: app.press(key) for key in ["seven", "times", "six", "equals"]],
-                    0.6)
-    wait_until('"equals 42"', lambda: len(own(log, since)) == 4, timeout=5)
-    settle(log, monitor, since)
-    said = own(log, since)
-    check([m.text for m in said] == ["seven", "times", "six", "equals 42"], f"the program said {said}")
+    each key once and the screen reader nothing; "42" within a second of "="."""
+    keys = ["seven", "times", "six", "equals"]
+    since, presses = paced_run(log, monitor, [lambda key=key: app.press(key) for key in keys], 0.6,
+                               ["seven", "times", "six", "equals 42"])
     check(not others(log, since), f"the screen reader said {others(log, since)}")
+    said = own(log, since)
     until = [m.queued for m in said[1:]] + [monitor.recorded_until()]
     silent = [m for m, end in zip(said, until) if not monitor.loud(m.queued, end)]
     check(not silent, f"no sound for {silent}")
     # "42" ends the utterance: it starts as long before its end as "42" said alone lasts.
     end = monitor.loud(said[-1].queued, until[-1])[-1]
-    since = app.choose("Say Display")
-    wait_until('"42" again', lambda: own(log, since), timeout=5)
-    settle(log, monitor, since)
+    since, _ = paced_run(log, monitor, [lambda: app.choose("Say Display")], 0, ["42"])
     alone = monitor.loud(own(log, since)[0].queued, monitor.recorded_until())
     latency = end - (alone[-1] - alone[0]) - presses[-1]
-    print(f"pressed 7x6= 0.6 s apart: keys heard once {len(said) - len(silent)}/4, "
-          f'"42" {latency * 1000:.0f} ms after "="')
+    print(f'pressed 7x6= 0.6 s apart: keys heard once {len(keys)}/{len(keys)}, "42" '
+          f'{latency * 1000:.0f} ms after "="')
     check(latency <= RESULT_WITHIN_S, f'"42" came {latency:.2f} s after "="')
 
 
@@ -254,30 +250,36 @@ def talking(start_app, session):
 
 
 def beside_another_client(app, log, monitor):
-    """Another program says a long sentence at message priority just as "=" is pressed: the
-    result is heard after it, and the sentence is not cut."""
+    """Another program says a sentence at message priority as "=" is pressed, just before the
+    result reaches the daemon and then just after: both are heard, in turn, and neither is cut."""
     calculator = Calculator(app, log)
-    for key, phrases in [("four", ["!four"]), ("plus", ["!plus"]), ("four", ["!four"])]:
-        calculator.click(key, phrases)
-    other = speechd.SSIPClient("other")
+    other = speechd.SSIPClient("other")  # the daemon tells it when its messages begin and end
+    other.set_priority(speechd.Priority.MESSAGE)
+    other.set_language("en")
+
+    def equals_beside_sentence(result_first):
+        if not result_first:
+            other.speak("Another program speaks a sentence.")
+        pressed = app.press("equals")
+        if result_first:
+            wait_until("the result", lambda: own(log, pressed))
+            other.speak("Another program speaks a sentence.")
+        return pressed
+
     try:
-        other.set_priority(speechd.Priority.MESSAGE)
-        other.set_language("en")
-        since = time.time()
-        other.speak("Another program says a long sentence at the same moment.", callback=lambda _: None,
-                    event_types=(speechd.CallbackType.BEGIN, speechd.CallbackType.END,
-                                 speechd.CallbackType.CANCEL))
-        app.press("equals")
-        wait_until('"equals 8"', lambda: own(log, since), timeout=5)
-        settle(log, monitor, since)
+        for result_first in (False, True):
+            for key, phrases in [("four", ["!four"]), ("plus", ["!plus"]), ("four", ["!four"])]:
+                calculator.click(key, phrases)
+            since, _ = paced_run(log, monitor, [lambda: equals_beside_sentence(result_first)], 0,
+                                 ["equals 8"])
+            sentence, result = others(log, since)[0], own(log, since)[0]
+            check(heard(monitor, sentence) and not sentence.canceled,
+                  "the other program's sentence was cut")
+            turn = (result.queued, sentence.begin) if result_first else (
+                sentence.stop, monitor.recorded_until())
+            check(len(monitor.loud(*turn)) >= 30, "the result was not heard in its turn")
     finally:
         other.close()
-    sentence, result = others(log, since)[0], own(log, since)[0]
-    check(result.text == "equals 8", f"the program said {own(log, since)}")
-    check(heard(monitor, sentence) and not sentence.canceled, "the other program's sentence was cut")
-    check(len(monitor.loud(max(sentence.stop, result.queued), monitor.recorded_until())) >= 30,
-          "the result was not heard after the other program's sentence")
-    check_others_untouched(log, since)
 
 
 def speak_keys_kept(app, start_app, log):
