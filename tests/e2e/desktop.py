@@ -196,8 +196,10 @@ class Monitor:
     def recorded_until(self):
         return self.epoch() + self.position() / MONITOR_RATE
 
-    def loud(self, start, end):
-        """The wall-clock times of the loud 10 ms frames from start to end, once recorded."""
+    def loud(self, start, end=None):
+        """The wall-clock times of the loud 10 ms frames from start to end (or to what has been
+        recorded), once recorded."""
+        end = self.recorded_until() if end is None else end
         wait_until("the recording to catch up", lambda: self.recorded_until() >= end,
                    timeout=max(0.0, end - time.time()) + 2)
         first = max(0, int((start - self.epoch()) * MONITOR_RATE))
@@ -205,7 +207,8 @@ class Monitor:
         with open(self.file, "rb") as recording:
             recording.seek(first * 2)
             samples.frombytes(recording.read(int((end - start) * MONITOR_RATE) * 2))
-        return [self.epoch() + (first + i) / MONITOR_RATE for i in range(0, len(samples), self.FRAME)
+        return [self.epoch() + (first + i) / MONITOR_RATE
+                for i in range(0, len(samples), self.FRAME)
                 if max(map(abs, samples[i:i + self.FRAME])) > SILENCE_LEVEL]
 
     def silent_for(self, seconds):
@@ -338,7 +341,8 @@ class Numivox:
         return self.press(menu_item, pyatspi.ROLE_MENU_ITEM)
 
     def checked(self, menu_item):
-        return self.find(pyatspi.ROLE_MENU_ITEM, menu_item).getState().contains(pyatspi.STATE_CHECKED)
+        state = self.find(pyatspi.ROLE_MENU_ITEM, menu_item).getState()
+        return state.contains(pyatspi.STATE_CHECKED)
 
     def focus(self):
         # Xvfb runs no window manager: nothing has the keyboard until it is given explicitly.

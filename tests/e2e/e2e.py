@@ -121,8 +121,8 @@ def check_others_untouched(log, since):
               if client == "numivox" and kind == "cancel"), "the program cancelled others' speech")
     for message in others(log, since):
         check(not message.canceled or any(
-            client == message.client and kind == "cancel" and message.queued <= moment <= message.stop
-            for client, moment, kind, _ in requests), f"{message} was cancelled by another client")
+            client == message.client and kind == "cancel" and message.queued <= when <= message.stop
+            for client, when, kind, _ in requests), f"{message} was cancelled by another client")
 
 
 def paced_run(log, monitor, actions, pace, program_says):
@@ -154,7 +154,7 @@ def result_onset(log, monitor, result, since):
     queued before it had stopped (the daemon plays messages in order)."""
     start = max([result.queued] + [m.stop + OUTPUT_LAG_S for m in others(log, since)
                                    if m.queued < result.queued])
-    sound = monitor.loud(start, monitor.recorded_until())
+    sound = monitor.loud(start)
     check(len(sound) >= 20, f'"{result.text}" made no sound')
     check(not any(m.begin and start < m.begin <= sound[0] for m in others(log, since)),
           f'the sound after "{result.text}" was queued is another client\'s')
@@ -164,8 +164,8 @@ def result_onset(log, monitor, result, since):
 def typed_sum(app, log, monitor, pace):
     """Types 12+3= pace seconds apart beside the screen reader, which echoes typed keys while the
     program says only the result: each key is heard once, and "15" within a second of "="."""
-    since, downs = paced_run(log, monitor, [lambda key=key: app.type(key)[0] for key, _ in TYPED_SUM],
-                             pace, ["15"])
+    keys = [lambda key=key: app.type(key)[0] for key, _ in TYPED_SUM]
+    since, downs = paced_run(log, monitor, keys, pace, ["15"])
     # Each key's echoes from the screen reader: heard (if only in part), cut off as it began,
     # or dropped before it began.
     fates = {echo: ["heard" if heard(monitor, m) else "cut at once" if m.begin else "dropped"
@@ -195,7 +195,7 @@ def clicked_product(app, log, monitor):
     # "42" ends the utterance: it starts as long before its end as "42" said alone lasts.
     end = monitor.loud(said[-1].queued, until[-1])[-1]
     since, _ = paced_run(log, monitor, [lambda: app.choose("Say Display")], 0, ["42"])
-    alone = monitor.loud(own(log, since)[0].queued, monitor.recorded_until())
+    alone = monitor.loud(own(log, since)[0].queued)
     latency = end - (alone[-1] - alone[0]) - presses[-1]
     print(f'pressed 7x6= 0.6 s apart: keys heard once {len(keys)}/{len(keys)}, "42" '
           f'{latency * 1000:.0f} ms after "="')
@@ -237,7 +237,7 @@ def talking(start_app, session):
     beside_another_client(app, log, monitor)
     check(("cancel", "all") not in log.events(), "the program cancelled other programs' speech")
 
-    sound = len(monitor.loud(monitor.epoch(), monitor.recorded_until())) / 100
+    sound = len(monitor.loud(monitor.epoch())) / 100
     print(f"sound: {sound:.2f} s of non-silent audio on the monitor")
     check(sound >= 0.5, f"only {sound:.2f} s of sound came out")
 
@@ -275,8 +275,7 @@ def beside_another_client(app, log, monitor):
             sentence, result = others(log, since)[0], own(log, since)[0]
             check(heard(monitor, sentence) and not sentence.canceled,
                   "the other program's sentence was cut")
-            turn = (result.queued, sentence.begin) if result_first else (
-                sentence.stop, monitor.recorded_until())
+            turn = (result.queued, sentence.begin) if result_first else (sentence.stop,)
             check(len(monitor.loud(*turn)) >= 30, "the result was not heard in its turn")
     finally:
         other.close()
@@ -318,7 +317,7 @@ def speech_fault(app, session, log, monitor):
     mark = len(log.events())
     app.press("seven")
     wait_until('"seven" through the new daemon', lambda: ("speak", "seven") in log.events()[mark:])
-    wait_until("sound from the new daemon", lambda: len(monitor.loud(since, monitor.recorded_until())) >= 10)
+    wait_until("sound from the new daemon", lambda: len(monitor.loud(since)) >= 10)
     check(app.display() == "7", f'display "{app.display()}" after the daemon came back')
 
 
