@@ -49,8 +49,8 @@ class Session:
     def path(self, name):
         return os.path.join(self.directory, name)
 
-    def run_script(self, command):
-        subprocess.run([SESSION_SCRIPT, command, self.directory], check=True)
+    def run_script(self, command, *arguments):
+        subprocess.run([SESSION_SCRIPT, command, self.directory, *arguments], check=True)
 
     def stop_speech_daemon(self):
         self.run_script("speechd-stop")

@@ -333,6 +333,15 @@ def reader(start_app, session):
                lambda: any(Numivox.TITLE in m.text for m in others(log, focused)), timeout=5)
     for pace in (0.6, 0.1):
         typed_sum(app, log, monitor, pace)
+    # The desktop's switch turned off (which ends the screen reader too): typed keys echo again.
+    session.run_script("screen-reader-switch", "false")
+    mark = len(log.events())
+
+    def typed_seven_said():
+        app.type("7")
+        return ("speak", "7") in log.events()[mark:]
+
+    wait_until("typed keys to be echoed again", typed_seven_said, timeout=3, interval=0.2)
     quit_by_keyboard(app)
 
 

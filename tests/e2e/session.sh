@@ -7,6 +7,7 @@
 #                                                     start the session, write DIR/env
 #   session.sh speechd-start DIR                      start (again) the speech daemon
 #   session.sh speechd-stop DIR                       kill the speech daemon
+#   session.sh screen-reader-switch DIR true|false    set the desktop's "screen reader running"
 #   session.sh stop DIR                               stop everything started in DIR
 #   session.sh leftovers DIR                          list processes still running in the session
 #   session.sh strays DIR                             those of them that are no service of its own
@@ -200,18 +201,23 @@ start_screen_reader() {
     launch orca "${isolated[@]}" orca -u "$dir/orca"
     # Its greeting carries SSML marks between the words.
     wait_for "Orca's greeting" grep -q 'Screen <.*>reader <.*>on' "$dir/speech.log"
-    # The launcher keeps it in the desktop's settings store, which may drop a write made while
-    # its service is still starting: set it until it reads back.
-    wait_for "the screen-reader switch" screen_reader_switched_on
+    switch_screen_reader true
 }
 
-screen_reader_switched_on() {
+# Sets the desktop's "screen reader running" switch to true or false. The launcher keeps it in
+# the desktop's settings store, which may drop a write made while its service is still starting:
+# set it until it reads back.
+switch_screen_reader() {
+    wait_for "the screen-reader switch" screen_reader_switched "$1"
+}
+
+screen_reader_switched() {
     local property=(/org/a11y/bus org.freedesktop.DBus.Properties string:org.a11y.Status
         string:ScreenReaderEnabled)
     dbus-send --session --print-reply --dest=org.a11y.Bus "${property[0]}" "${property[1]}.Set" \
-        "${property[@]:2}" variant:boolean:true >/dev/null
+        "${property[@]:2}" "variant:boolean:$1" >/dev/null
     dbus-send --session --print-reply --dest=org.a11y.Bus "${property[0]}" "${property[1]}.Get" \
-        "${property[@]:2}" | grep -q 'boolean true'
+        "${property[@]:2}" | grep -q "boolean $1"
 }
 
 stop() {
@@ -229,7 +235,7 @@ stop() {
     done
 }
 
-[ $# -ge 2 ] || die "usage: session.sh start|stop|speechd-start|speechd-stop|leftovers DIR [options]"
+[ $# -ge 2 ] || die "usage: session.sh COMMAND DIR [options] (see the top of this file)"
 command=$1
 dir=$(realpath "$2")
 shift 2
@@ -243,6 +249,11 @@ speechd-start)
     speechd_start
     ;;
 speechd-stop) stop_group speechd ;;
+screen-reader-switch)
+    # shellcheck disable=SC1091
+    source "$dir/env"
+    switch_screen_reader "$1"
+    ;;
 leftovers) session_processes ;;
 strays) strays ;;
 *) die "unknown command $command" ;;
