@@ -369,6 +369,25 @@ def silent(start_app, session):
         print(f"no speech daemon left {time.monotonic() - quit:.1f} s after the program quit")
 
 
+def print_timeline(session):
+    """What the daemon was last asked and what sounded meanwhile, in seconds, for a failure."""
+    messages, monitor = SpeechLog(session).messages()[-12:], Monitor(session)
+    if not messages or not os.path.exists(monitor.file):
+        return
+    start = messages[0].queued
+    for m in messages:
+        times = [f"{name} {moment - start:.3f}" for name, moment in
+                 [("queued", m.queued), ("began", m.begin), ("canceled" if m.canceled else "ended",
+                                                               m.stop)] if moment]
+        print(f"  {m}: {', '.join(times)}", file=sys.stderr)
+    loud = monitor.loud(start - 1)
+    runs = [moment for i, moment in enumerate(loud) if i == 0 or moment - loud[i - 1] > 0.05]
+    ends = [moment + 0.01 for i, moment in enumerate(loud) if i + 1 == len(loud)
+            or loud[i + 1] - moment > 0.05]
+    print("  sound: " + ", ".join(f"{a - start:.2f}..{b - start:.2f}" for a, b in zip(runs, ends)),
+          file=sys.stderr)
+
+
 def main():
     scenario, executable, directory = sys.argv[1:4]
     session = Session(directory)
@@ -382,6 +401,7 @@ def main():
         {"talking": talking, "reader": reader, "silent": silent}[scenario](start_app, session)
     except Failure as failure:
         print(f"FAIL ({scenario}): {failure}", file=sys.stderr)
+        print_timeline(session)
         return 1
     finally:
         for app in apps:
