@@ -47,6 +47,7 @@ private slots:
         about->show();
         QVERIFY(QTest::qWaitForWindowActive(about));
         QCOMPARE(QAccessible::queryAccessibleInterface(about)->role(), QAccessible::Dialog);
+        QCOMPARE(about->grab().toImage().pixelColor(10, 75), QColor(Qt::red)); // its red bar
         auto *link = about->findChild<LinkLabel *>();
         QTest::keySequence(link, QKeySequence("Space, A, Ctrl+Return")); // the first opens it
         QAccessibleInterface *linkFace = QAccessible::queryAccessibleInterface(link);
