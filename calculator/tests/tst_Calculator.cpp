@@ -34,7 +34,8 @@ struct PlainSurface final : CalculatorSurface
     bool screenReaderRunning() const override { return screenReader; }
 
     // Clicks keys ("c", "C": the clear keys) or types them, the display editing its end with what
-    // the calculator leaves to it; "[text]" pastes at the end. Then checks the invariants.
+    // the calculator leaves to it; "[text]" pastes at the end. After each key: the focus back, one
+    // operation pending at most, the operands of "=" at 0, an entry of 8 characters and one point.
     void run(const QString &keys, bool typed)
     {
         for (qsizetype i = 0; i < keys.size() && !QTest::currentTestFailed(); ++i) {
@@ -58,16 +59,13 @@ struct PlainSurface final : CalculatorSurface
             } else {
                 calculator.operatorKey(OperatorKey(QStringLiteral("+-x/=").indexOf(key)));
             }
-            // The focus back, one operation pending at most, the operands of "=" at 0, an entry
-            // within 8 characters and one point.
             const bool entry = display.size() <= 8 && display.count(u'.') <= 1;
-            QVERIFY2(focused && QStringList({ "", "+", "-", "*", "/" }).contains(state.sOperation)
-                    && (state.bOperationSelected
-                            ? !state.sOperation.isEmpty() && !state.bComputationComplete
-                            : !state.bSetForSec)
-                    && state.dSec == 0 && state.dResult == 0
-                    && (entry || display == numberText(numberValue(display))),
-                qPrintable(QStringLiteral("after ") + keys.left(i + 1)));
+            QVERIFY(focused && QStringList({ "", "+", "-", "*", "/" }).contains(state.sOperation)
+                && (state.bOperationSelected
+                        ? !state.sOperation.isEmpty() && !state.bComputationComplete
+                        : !state.bSetForSec)
+                && state.dSec == 0 && state.dResult == 0
+                && (entry || display == numberText(numberValue(display))));
         }
     }
 
@@ -145,16 +143,12 @@ private slots:
         QTest::newRow("8 characters")  << Number { "-123.456",       -123.456,      "=", true };
         QTest::newRow("9 characters")  << Number { "123456789",      123456789,     "=", false };
         QTest::newRow("negative zero") << Number { "0",              -0.0,          ">", true };
-        QTest::newRow("binary noise")  << Number { "0.3",            0.1 + 0.2,     ">", true };
         QTest::newRow("widest plain")  << Number { "9999999999",     9999999999,    "=", false };
         QTest::newRow("rounded up")    << Number { "1e+10",          9999999999.6,  ">", false };
         QTest::newRow("11 digits")     << Number { "1.23456789e+10", 12345678901,   ">", false };
         QTest::newRow("small plain")   << Number { "0.000001",       0.000001,      "=", true };
         QTest::newRow("small")         << Number { "-2.5e-300",      -2.5e-300,     "=", false };
-        QTest::newRow("-infinity")     << Number { "-Infinity",      -HUGE_VAL,     "=", false };
         QTest::newRow("not a number")  << Number { "Not a number",   std::nan(""),  "=", false };
-        QTest::newRow("trailing point") << Number { "5.",            5,             "<", true };
-        QTest::newRow("sign inside")   << Number { "5-3",            5,             "<", false };
         QTest::newRow("beyond Latin-1") << Number { "4\u20ac2",      4,             "<", false };
         QTest::newRow("too large")     << Number { "-1e999",         -HUGE_VAL,     "<", false };
         QTest::newRow("too small")     << Number { "1e-999",         0,             "<", false };

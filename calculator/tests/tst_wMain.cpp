@@ -1,4 +1,3 @@
-#include "calculator/DisplayField.h"
 #include "calculator/wMain.h"
 #include "platform/testing/RecordingSpeech.h"
 #include "program/Globals.h"
@@ -7,7 +6,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
-// What the main window adds to the calculator: keys, routing, focus, foreign text, the transcript.
+// What the window adds to the calculator: keys, routing, focus, foreign text, the transcript.
 class tst_wMain : public QObject
 {
     Q_OBJECT
@@ -31,14 +30,16 @@ private slots:
         window.reset(new wMain);
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        display = window->findChild<QLineEdit *>(QStringLiteral("efDisplay"));
-        transcript = window->findChild<QTextEdit *>(QStringLiteral("efHistory"));
-        if (QTest::currentTestFunction() != QByteArrayView("keys"))
+        display = window->findChild<QLineEdit *>();
+        transcript = window->findChild<QTextEdit *>();
+        if (QTest::currentTestFunction() != QByteArrayView("opening"))
             window->Timer1_Action(); // the keys' warm-up over
     }
     void cleanup() { window.reset(), delete speech; }
 
-    // Opening says "ready", centres a fixed frame and leaves the focus in the display.
+    // The window opens centred, fixed, saying "ready", the focus in the display. Its keys, on a
+    // grid, take no clicks at first, while the display takes typing; then each says its name
+    // first, interrupting, does what its caption says and leaves the focus in the display.
     void opening()
     {
         QCOMPARE(speech->phrases, QList({ RecordingSpeech::Phrase { "ready", Interrupt::No } }));
@@ -47,21 +48,6 @@ private slots:
         const QPoint offCentre
             = window->geometry().center() - window->screen()->availableGeometry().center();
         QVERIFY(offCentre.manhattanLength() <= 1 && QApplication::focusWidget() == display);
-        QCOMPARE(display->accessibleName() + transcript->accessibleName(), "DisplayTranscript");
-        QVERIFY(transcript->isReadOnly()
-            && display->alignment() & transcript->document()->defaultTextOption().alignment()
-                & Qt::AlignRight);
-        for (const QWidget *field : std::initializer_list<QWidget *> { display, transcript })
-            QVERIFY(field->font().family() == "Geneva" && field->palette().base() == Qt::white
-                && field->palette().text() == Qt::black);
-    }
-
-    // Keys of two sizes on a grid, dead for a second while the display takes typing; then each
-    // says its name first, interrupting, does what its caption says and leaves the focus alone.
-    void keys()
-    {
-        QElapsedTimer sinceOpening;
-        sinceOpening.start();
         const QList<QPushButton *> keys = window->findChildren<QPushButton *>();
         QSet<int> columns, rows; // the grid's and the two clear keys'
         for (QPushButton *key : keys) {
@@ -76,14 +62,11 @@ private slots:
         type(QStringLiteral("5"));
         QCOMPARE(display->text(), "5");
         QTRY_VERIFY_WITH_TIMEOUT(std::ranges::all_of(keys, &QPushButton::isEnabled), 5000);
-        QVERIFY(sinceOpening.elapsed() > 950);
         for (const QString &caption :
             QStringLiteral("C1 9 8 / 4 = x 1 . 5 = - 7 6 = + 3 0 2 = C2").split(u' ')) {
-            if (caption == u"C2")
-                QCOMPARE(transcript->toPlainText(),
-                    "98\n/ 4\n-----\n24.5\n\n24.5\nx 1.5\n------\n36.75\n\n36.75\n- "
-                    "76\n-------\n-39.25\n\n-39.25\n+ 302\n-------\n262.75\n\n");
             QPushButton *key = *std::ranges::find(keys, caption, &QPushButton::text);
+            QVERIFY(
+                caption != u"C2" || transcript->toPlainText().endsWith("302\n-------\n262.75\n\n"));
             speech->clear();
             QTest::mouseClick(key, Qt::LeftButton);
             QCOMPARE(speech->phrases.value(0),
@@ -117,10 +100,9 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), display);
     }
 
-    // A key typed into the transcript, or a key's focus, goes to the display, the key going
-    // nowhere; chords stay. The display copies, selects all and pastes itself, any other chord
-    // is the menus', and nothing edits its text unasked. Pasted, dropped and menu-pasted text
-    // goes through the calculator, trimmed, at the insertion point or over the selection.
+    // A key typed into the transcript, or a key's focus, goes to the display, the key nowhere;
+    // chords stay. The display copies, selects all and pastes itself, through the calculator,
+    // other chords are the menus', nothing edits it unasked; dropped text goes in too.
     void chordsAndForeignText()
     {
         speech->clear();
@@ -131,13 +113,12 @@ private slots:
             QCOMPARE(QApplication::focusWidget() == transcript, stays);
         }
         window->findChild<QPushButton *>()->setFocus();
-        QSignalSpy undos(
-            window->addAction(QString(), QKeySequence::Undo, [] {}), &QAction::triggered);
-        QSignalSpy copies(
-            window->addAction(QString(), QKeySequence::Copy, [] {}), &QAction::triggered);
+        int undos = 0, copies = 0;
+        window->addAction(QString(), QKeySequence::Undo, [&] { ++undos; });
+        window->addAction(QString(), QKeySequence::Copy, [&] { ++copies; });
         type(QStringLiteral("1 2 + 3 = Ctrl+A Ctrl+C Ctrl+Z Ctrl+X Shift+Del Ctrl+Backspace"));
         QVERIFY(QGuiApplication::clipboard()->text() == "15" && display->text() == "15");
-        QVERIFY(undos.count() == 1 && copies.count() == 0 && mGlobals.bComputationComplete);
+        QVERIFY(undos == 1 && copies == 0 && mGlobals.bComputationComplete);
         QCOMPARE(speech->texts().join(u'|'), "1|2|plus|3|equals|15");
 
         QGuiApplication::clipboard()->setText(QStringLiteral(" 7\n"));
@@ -149,22 +130,6 @@ private slots:
         QApplication::sendEvent(display, &enter);
         QApplication::sendEvent(display, &drop);
         QVERIFY(drop.isAccepted() && display->text() == "5172");
-
-        std::unique_ptr<QMenu> menu; // the context menu: copy, paste, select all where they apply
-        const auto items = [&] {
-            menu.reset(static_cast<DisplayField *>(display)->createContextMenu());
-            QString names;
-            for (QAction *item : menu->actions())
-                names += item->objectName() + (item->isEnabled() ? " " : "- ");
-            return names;
-        };
-        type(QStringLiteral("Ctrl+A"));
-        QCOMPARE(items(), "edit-copy edit-paste  select-all ");
-        menu->actions().at(1)->trigger();
-        QCOMPARE(display->text(), "7");
-        display->clear();
-        QGuiApplication::clipboard()->clear();
-        QCOMPARE(items(), "edit-copy- edit-paste-  select-all- ");
     }
 
     // The transcript grows at its end and follows it, the caret too, keeping no undo history.
@@ -174,7 +139,8 @@ private slots:
         for (int i = 0; i < 40; ++i)
             type(QStringLiteral("1 2 + 3 4 ="));
         QVERIFY(transcript->toPlainText().startsWith("12\n+ 34\n---\n46\n\n12\n+ 34\n"));
-        QVERIFY(transcript->textCursor().atEnd() && !transcript->document()->isUndoAvailable());
+        QVERIFY(transcript->textCursor().atEnd() && !transcript->document()->isUndoAvailable()
+            && transcript->isReadOnly());
         const QScrollBar *bar = transcript->verticalScrollBar();
         QVERIFY(bar->maximum() > 0 && bar->value() == bar->maximum() && bar->isVisible());
     }
