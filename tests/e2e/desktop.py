@@ -136,7 +136,7 @@ class SpeechLog:
 
     @staticmethod
     def _parse(text, requests, messages):
-        clients, receiving, unnumbered, numbered, latest = {}, {}, {}, {}, 0.0
+        clients, receiving, unnumbered, numbered, events, latest = {}, {}, {}, {}, {}, 0.0
         for date, microseconds, fd, kind, line in LOG_ENTRY.findall(text):
             moment, client = log_second(date) + int(microseconds) / 1e6, clients.get(fd)
             # Just after a new second the daemon may still write the date of the one before.
@@ -146,12 +146,8 @@ class SpeechLog:
                 queued, event = QUEUED.match(line), EVENT.match(line)
                 if queued and fd in unnumbered:
                     numbered[queued.group(1)] = unnumbered.pop(fd)
-                elif event and event.group(1) in numbered:
-                    message = numbered[event.group(1)]
-                    if event.group(2) == "BEGIN":
-                        message.begin = moment
-                    else:
-                        message.stop, message.canceled = moment, event.group(2) == "CANCELED"
+                elif event:
+                    events.setdefault(event.group(1), []).append((event.group(2), moment))
             elif CLIENT_NAME.match(line):
                 clients[fd] = CLIENT_NAME.match(line).group(1)
             elif fd in receiving and line != ".":
@@ -167,6 +163,13 @@ class SpeechLog:
                 receiving[fd] = (moment, [])
             elif line.upper().startswith("CANCEL"):
                 requests.append((client, moment, "cancel", line.split()[1].lower()))
+        # The daemon may log a message's first event before the reply that numbers it.
+        for number, message in numbered.items():
+            for event, moment in events.get(number, []):
+                if event == "BEGIN":
+                    message.begin = moment
+                else:
+                    message.stop, message.canceled = moment, event == "CANCELED"
 
 
 class Monitor:
