@@ -1,13 +1,15 @@
-// The fastest way to speak through speech-dispatcher: one persistent libspeechd connection and
-// nothing else. The latency benchmark times it beside Numivox.
+// The floor of the speech latency benchmark: speech-dispatcher driven as directly as it can be,
+// over one persistent libspeechd connection and nothing else.
 //
-// Reads commands from standard input, one a line: "say TEXT" queues TEXT, "interrupt TEXT"
-// cancels this connection's speech first. Prints "ready" once connected.
+// Reads one command a line from standard input: "PRIORITY MODE PHRASES". PRIORITY is "message"
+// or "text"; MODE is "queue", or "interrupt" to cancel this connection's own speech first;
+// PHRASES are separated by "|", and each goes to the daemon as a message of its own. Prints
+// "ready" once connected.
 #include <libspeechd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <sstream>
 #include <string>
 
 int main()
@@ -25,14 +27,15 @@ int main()
     std::cout << "ready" << std::endl;
 
     for (std::string line; std::getline(std::cin, line);) {
-        const auto space = line.find(' ');
-        const std::string command = line.substr(0, space);
-        const std::string text
-            = space == std::string::npos ? std::string() : line.substr(space + 1);
-        if (command == "interrupt")
+        std::istringstream command(line);
+        std::string priority, mode, phrases;
+        command >> priority >> mode;
+        std::getline(command >> std::ws, phrases);
+        if (mode == "interrupt")
             spd_cancel(connection);
-        if (command == "say" || command == "interrupt")
-            spd_say(connection, SPD_MESSAGE, text.c_str());
+        std::istringstream list(phrases);
+        for (std::string phrase; std::getline(list, phrase, '|');)
+            spd_say(connection, priority == "text" ? SPD_TEXT : SPD_MESSAGE, phrase.c_str());
     }
     spd_close(connection);
     return 0;

@@ -2,11 +2,11 @@
 # Speech latency of Numivox beside speech-dispatcher's own floor, in a private desktop session.
 #   benchmarks/speech-latency/run.sh [BUILD_DIR] [PRESSES]
 # Builds what it needs in BUILD_DIR (default build) and prints medians over PRESSES key presses
-# per case (default 100).
+# per case (default 21).
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
 build=$(realpath "${1:-$here/../../build}")
-presses=${2:-100}
+presses=${2:-21}
 session_script=$here/../../tests/e2e/session.sh
 
 build_log=$(mktemp)
