@@ -11,16 +11,18 @@
 
 namespace {
 
-// What speech-dispatcher 0.11 does with each priority, measured with espeak-ng:
+// What speech-dispatcher 0.11 does with each priority, measured with espeak-ng (README.md,
+// "Speech latency"):
 // - Every utterance ends in espeak-ng's end-of-text pause, 0.31 to 0.41 s of silence that the
 //   daemon plays out before it reports the end. A message never interrupts another message,
-//   anyone's, so the next one waits out that silence: an echo 0.1 s after the one before ended
-//   came 250 ms late, 0.25 s after it 120 ms late; "equals" then "10" as two messages, 0.5 s
-//   apart.
+//   anyone's, so the next one waits out that silence: an echo typed 0.1 s after the one before
+//   ended came 265 ms late, 0.25 s after it 95 ms late; "equals" and "10" as two messages came
+//   0.5 s apart.
 // - A text-priority utterance supersedes the text-priority speech under way, silent end and
-//   all, and starts within 30 ms at any pause; but every message, a screen reader's too,
-//   cancels it, waiting or sounding. A connection's own cancel ends its silent end too.
+//   all, and starts as soon as at rest; but every message, a screen reader's too, cancels it,
+//   waiting or sounding. A connection's own cancel ends its silent end too.
 // - Each utterance of an SSIP block keeps its own silent end: a block saves nothing.
+// - Important priority would cut a screen reader's speech.
 // So an echo, which the next key supersedes anyway, goes at text priority; what must be heard
 // goes at message priority, which waits behind other clients' messages and is never dropped
 // for them; and the phrases of one call go as one utterance, without silence between them.
