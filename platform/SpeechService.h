@@ -12,7 +12,8 @@ enum class Importance { Echo, Essential };
 // The speech synthesiser as the program sees it: one operation that hands phrases over and
 // returns at once. The phrases of one call are said one after another without a pause between
 // them. With Interrupt::Yes the program's own speech under way stops first; with Interrupt::No
-// they follow it. Other programs' speech is never touched.
+// they follow it, except that a key's echo cuts off the program's own echo still sounding.
+// Other programs' speech is never cut or dropped.
 class SpeechService
 {
 public:
