@@ -65,6 +65,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(help) && help->minimumSize() == help->maximumSize());
         QCOMPARE(QAccessible::queryAccessibleInterface(help)->role(), QAccessible::Window);
         auto *pane = help->findChild<QTextEdit *>();
+        QVERIFY(pane->toPlainText().startsWith("Welcome to Numivox Help\n")); // the introduction
         QStringList looks; // what a screen reader reads, and how it looks
         for (QWidget *window : QWidgetList { about, help })
             for (QWidget *text :
@@ -99,12 +100,11 @@ private slots:
             expected.append("!" + spokenLines(text).join(' '));
         }
         // A press on a link holds the mouse: the release activates it wherever it happens.
-        const QPoint first(30, 40), second(30, 70);
-        QTest::mouseMove(help, first);
+        QTest::mouseMove(help, QPoint(30, 40)); // over the first topic
         QTRY_COMPARE(help->windowHandle()->cursor().shape(), Qt::PointingHandCursor);
-        QTest::mousePress(help, Qt::LeftButton, {}, first);
-        QTest::mouseRelease(help, Qt::LeftButton, {}, second);
-        QTest::mouseRelease(help, Qt::LeftButton, {}, second); // a release alone does nothing
+        QTest::mousePress(help, Qt::LeftButton, {}, QPoint(30, 40));
+        QTest::mouseRelease(help, Qt::LeftButton, {}, QPoint(30, 70)); // over the second
+        QTest::mouseRelease(help, Qt::LeftButton, {}, QPoint(30, 70)); // a release alone: nothing
         QVERIFY(pane->toPlainText().startsWith("General Information\n"));
         QVERIFY(pane->hasFocus() && pane->accessibleDescription().isEmpty());
 
