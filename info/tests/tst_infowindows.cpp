@@ -40,8 +40,6 @@ private slots:
         calls.clear();
         installSpeech(this);
         installUrlOpener([this](const QUrl &url) { calls.append("open " + url.toString()); });
-        QCOMPARE(spokenLines("Support\n\n You need: \n a keyboard;\nWhat's new?\n \n"),
-            QStringList({ "Support.", "You need:", "a keyboard;", "What's new?" }));
 
         auto *about = new wAbout;
         about->show();
@@ -52,7 +50,10 @@ private slots:
         QTest::keySequence(link, QKeySequence("Space, A, Ctrl+Return")); // the first opens it
         QAccessibleInterface *linkFace = QAccessible::queryAccessibleInterface(link);
         linkFace->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTest::keyClick(link, Qt::Key_Tab); // from the keyboard, the focus shows
+        const QImage focused = link->grab().toImage();
         link->clearFocus();
+        QVERIFY(link->grab().toImage() != focused);
         linkFace->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
         QVERIFY(link->hasFocus() && linkFace->role() == QAccessible::Link);
         const QString opened = "open https://www.numivox.org/numivox.htm";
@@ -104,7 +105,6 @@ private slots:
         QTRY_COMPARE(help->windowHandle()->cursor().shape(), Qt::PointingHandCursor);
         QTest::mousePress(help, Qt::LeftButton, {}, QPoint(30, 40));
         QTest::mouseRelease(help, Qt::LeftButton, {}, QPoint(30, 70)); // over the second
-        QTest::mouseRelease(help, Qt::LeftButton, {}, QPoint(30, 70)); // a release alone: nothing
         QVERIFY(pane->toPlainText().startsWith("General Information\n"));
         QVERIFY(pane->hasFocus() && pane->accessibleDescription().isEmpty());
 
