@@ -1,7 +1,7 @@
 """Speech latency of Numivox beside the floor that speech-dispatcher itself sets, measured on the
-sound that comes out, in one desktop session (run.sh starts it).
+sound that comes out, in one private desktop session (run.sh runs it in a PID namespace).
 
-    latency.py NUMIVOX FLOOR_PROGRAM SESSION_DIR PRESSES
+    latency.py NUMIVOX FLOOR_PROGRAM PRESSES
 
 At each pause (the silence between the end of one phrase and the next key) it times, from the
 key event or the floor's call to the first sound (a 2.5 ms frame above about -40 dBFS):
@@ -18,9 +18,11 @@ import bisect
 import ctypes
 import os
 import random
+import shutil
 import statistics
 import subprocess
 import sys
+import tempfile
 import threading
 import time
 
@@ -363,8 +365,8 @@ def to_daemon(session, client, moments, kind=None):
     """Seconds from each moment to the daemon's receiving the client's next request (of that
     kind: "cancel" or "speak")."""
     to_wall_clock = time.time() - time.monotonic()
-    received = [when for when, event, _ in SpeechLog(session, client).timed_events()
-                if kind in (None, event)]
+    received = [when for who, when, event, _ in SpeechLog(session).requests()
+                if who == client and kind in (None, event)]
     return [next((r - m - to_wall_clock for r in received if r >= m + to_wall_clock - 0.001), None)
             for m in moments]
 
@@ -433,12 +435,21 @@ def report(figures, presses, own_share, cancels):
 
 
 def main():
-    executable, floor_executable, session, presses = sys.argv[1:5]
-    presses = int(presses)
+    executable, floor_executable, presses = sys.argv[1:4]
+    session = Session(tempfile.mkdtemp(prefix="numivox-latency-"))
+    try:
+        session.start()
+        measure(session, executable, floor_executable, int(presses))
+    finally:
+        session.stop()
+        shutil.rmtree(session.directory)
+
+
+def measure(session, executable, floor_executable, presses):
     monitor = LiveMonitor()
     wait_until("the monitor", lambda: monitor.now_index() > 200, timeout=5)
     floor = FloorProgram(floor_executable)
-    app = Numivox(executable, os.path.join(session, "logs", "numivox.log"))
+    app = Numivox(executable, session.path("logs/numivox.log"))
     try:
         app.window_id()
         wait_until("the keys to be enabled", lambda: app.enabled("one"), timeout=10)
@@ -448,7 +459,6 @@ def main():
         app.kill()
         floor.stop()
         monitor.stop()
-    session = Session(session)
     cancels = {client: to_daemon(session, client, moments, "cancel")
                for client, moments in bench.interrupt_moments.items()}
     report(figures, presses, to_daemon(session, "numivox", bench.key_moments), cancels)

@@ -4,10 +4,11 @@ program that speaks) the time until "ready" reached speech-dispatcher's protocol
 
 import math
 import os
-import signal
+import shutil
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
 
 from Xlib import X, display as xdisplay
@@ -20,8 +21,8 @@ SETTLE_SECONDS = 1.5  # past the calculator's one-second warm-up
 
 def time_of_ready(speech_log, since):
     """Wall-clock time at which the daemon received the first "ready" at or after since."""
-    for moment, kind, text in speech_log.timed_events():
-        if kind == "speak" and text == "ready" and moment >= since:
+    for client, moment, kind, text in speech_log.requests(since):
+        if client == "numivox" and kind == "speak" and text == "ready":
             return moment
     return None
 
@@ -62,7 +63,16 @@ def launch_once(root, command):
 def main():
     runs = int(sys.argv[1])
     floor_command, program_command = sys.argv[2], sys.argv[3]
-    session = Session(sys.argv[4])
+    session = Session(tempfile.mkdtemp(prefix="numivox-startup-"))
+    try:
+        session.start()
+        measure(session, runs, floor_command, program_command)
+    finally:
+        session.stop()
+        shutil.rmtree(session.directory)
+
+
+def measure(session, runs, floor_command, program_command):
     speech_log = SpeechLog(session)
     screen = xdisplay.Display()
     root = screen.screen().root
@@ -75,9 +85,7 @@ def main():
         results["numivox"].append(launch_once(root, [program_command]))
 
     # The daemon writes its log in blocks: read it once it has stopped.
-    with open(session.path("speechd.pid")) as pid_file:
-        os.kill(int(pid_file.read()), signal.SIGTERM)
-    time.sleep(0.5)
+    session.kill("speechd")
     for run in results["numivox"]:
         ready = time_of_ready(speech_log, run["launched_wall"])
         in_time = ready is not None and ready - run["launched_wall"] < SETTLE_SECONDS
@@ -95,7 +103,7 @@ def main():
     print(f"numivox:                mapped {program_map:6.1f} ms   resident {median('numivox', 'rss_mib'):5.1f} MiB")
     print(f"numivox / floor, launch to mapped: {program_map / floor_map:.2f} (target at most 1.3)")
     print(f"numivox, launch to \"ready\" at speech-dispatcher: {median('numivox', 'ready_ms'):.1f} ms (target at most 100; not heard in {len(missed)} of {runs} runs{': ' + str(missed) if missed else ''})")
-    print(f"numivox resident memory: target at most 40 MiB")
+    print("numivox resident memory: target at most 40 MiB")
 
 
 if __name__ == "__main__":

@@ -6,20 +6,13 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)
-session_script=$top/tests/e2e/session.sh
 runs=${1:-20}
 
 bash "$top/scripts/build.sh" "$top/build" >/dev/null
-session=$(mktemp -d)
-trap '"$session_script" stop "$session"; rm -rf "$session"' EXIT
-
-g++ -std=c++20 -O2 -fPIC "$here/bare_window.cpp" -o "$session/bare_window" \
+binaries=$(mktemp -d)
+trap 'rm -rf "$binaries"' EXIT
+g++ -std=c++20 -O2 -fPIC "$here/bare_window.cpp" -o "$binaries/bare_window" \
     $(pkg-config --cflags --libs Qt6Widgets)
-
-"$session_script" start "$session" >/dev/null
-(
-    # shellcheck disable=SC1091
-    source "$session/env"
-    /usr/bin/python3 "$here/measure_startup.py" "$runs" "$session/bare_window" \
-        "$top/build/app/numivox" "$session"
-)
+# The session's processes live in a PID namespace of their own, so none outlives it.
+unshare --pid --fork --mount-proc --kill-child /usr/bin/python3 "$here/measure_startup.py" \
+    "$runs" "$binaries/bare_window" "$top/build/app/numivox"

@@ -1,24 +1,22 @@
-"""Drives Numivox in a private desktop session (see session.sh) the way a screen reader user's
-tools would: through the accessibility bus and the keyboard, listening to what reaches the speech
-daemon and to the sound that comes out."""
+"""A private desktop session, and Numivox in it driven as a screen reader user's tools drive it:
+through the accessibility bus and the keyboard, listening to the speech daemon and the sound."""
 
 import array
+import contextlib
 import ctypes
 import functools
 import glob
 import html
 import os
 import re
+import signal
 import subprocess
 import time
 
 import pyatspi
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-SESSION_SCRIPT = os.path.join(HERE, "session.sh")
-
-MONITOR_RATE = 16000  # samples per second of the session's monitor recording (mono, s16le)
-SILENCE_LEVEL = 300  # sample magnitude below which the monitor counts as silent (about -40 dBFS)
+MONITOR_RATE = 16000  # samples a second of the recording of everything played (mono, s16le)
+SILENCE_LEVEL = 300  # sample magnitude below which the recording counts as silent (about -40 dBFS)
 
 
 class Failure(AssertionError):
@@ -28,13 +26,11 @@ class Failure(AssertionError):
 def wait_until(what, condition, timeout=5.0, interval=0.01):
     """Polls condition() until it returns something true, for at most timeout seconds."""
     deadline = time.monotonic() + timeout
-    while True:
-        value = condition()
-        if value:
-            return value
+    while not (value := condition()):
         if time.monotonic() >= deadline:
             raise Failure(f"waited {timeout} s for {what}")
         time.sleep(interval)
+    return value
 
 
 def check(condition, message):
@@ -42,26 +38,156 @@ def check(condition, message):
         raise Failure(message)
 
 
+def output_of(*command):
+    return subprocess.run(command, capture_output=True, text=True).stdout
+
+
 class Session:
+    """An X server, a session bus with the accessibility bus, a sound server whose null sink is
+    recorded, a speech daemon that logs what it is asked, and Orca if asked for. It runs as the
+    first process of a PID namespace of its own (`unshare --pid --fork --mount-proc`): every
+    other process there is the session's, and none outlives it."""
+
     def __init__(self, directory):
-        self.directory = directory
+        self.directory, self.services = directory, {}
+
+    def start(self, audio=True, speech=True, screen_reader=False):
+        for folder in ("home", "runtime", "logs", "speechd/modules"):
+            os.makedirs(self.path(folder), mode=0o700)
+        os.environ.update(
+            HOME=self.path("home"), XDG_RUNTIME_DIR=self.path("runtime"),
+            XDG_CONFIG_HOME=self.path("home/.config"), XDG_CACHE_HOME=self.path("home/.cache"),
+            PULSE_SERVER="unix:" + self.path("pulse.sock"),
+            PULSE_CLIENTCONFIG=self.write("pulse-client.conf", "autospawn = no\n"),
+            # Never a daemon outside the session: without speech this socket stays absent.
+            SPEECHD_ADDRESS="unix_socket:" + self.path("speechd.sock"),
+            DBUS_SESSION_BUS_ADDRESS="unix:path=" + self.path("session-bus"))
+        reader, writer = os.pipe()
+        self.launch("xvfb", "Xvfb", "-displayfd", str(writer), "-screen", "0", "1280x1024x24",
+                    "-nolisten", "tcp", pass_fds=[writer])
+        os.close(writer)
+        with os.fdopen(reader) as display:
+            os.environ["DISPLAY"] = ":" + display.readline().strip()
+        self.launch("dbus", "dbus-daemon", "--session", "--nofork",
+                    "--address=" + os.environ["DBUS_SESSION_BUS_ADDRESS"])
+        self.wait_for("the session bus", lambda: self.bus("GetId"))
+        self.launch("at-spi", "/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
+        # Asking the bus itself would have D-Bus start a second launcher outside the session.
+        self.wait_for("the accessibility bus",
+                      lambda: "true" in self.bus("NameHasOwner", "string:org.a11y.Bus"))
+        if audio:
+            self.launch("pulseaudio", "pulseaudio", "--daemonize=no", "--system=no", "-n",
+                        "--exit-idle-time=-1", "--use-pid-file=no", "-F", self.write("pulse.pa", (
+                            "load-module module-null-sink sink_name=speakers rate=44100 channels=2"
+                            "\nload-module module-native-protocol-unix auth-anonymous=1 socket="
+                            f"{self.path('pulse.sock')}\nset-default-sink speakers\n")))
+            self.wait_for("PulseAudio", lambda: output_of("pactl", "info"))
+            # Without a steady low-latency reader the null sink renders in long blocks, and
+            # cancelled speech stalls for seconds. The recording also proves that sound came out.
+            self.launch("parec", "parec", "--device=speakers.monitor", "--latency-msec=10",
+                        "--raw", "--format=s16le", f"--rate={MONITOR_RATE}", "--channels=1",
+                        self.path("monitor.raw"))
+            self.wait_for("the recorder", lambda: os.path.exists(self.path("monitor.raw")))
+        if speech:
+            os.symlink("/etc/speech-dispatcher/modules/espeak-ng.conf",
+                       self.path("speechd/modules/espeak-ng.conf"))
+            log = self.path("speech.log")
+            self.write("speechd/speechd.conf", f'CustomLogFile "protocol" "{log}"'
+                       '\nAddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\nLogLevel 4\n'
+                       'AudioOutputMethod "pulse"\nDefaultModule espeak-ng\nDefaultLanguage "en"\n')
+            self.start_speech_daemon()
+        if screen_reader:
+            # Orca at its defaults with preferences of its own; its greeting carries SSML marks.
+            self.launch("orca", "orca", "-u", self.path("orca"))
+            self.wait_for("Orca's greeting", lambda: re.search("Screen <.*>reader <.*>on",
+                                                               self.read("speech.log")))
+            self.switch_screen_reader(True)  # an Orca started by hand leaves it off
 
     def path(self, name):
         return os.path.join(self.directory, name)
 
-    def run_script(self, command, *arguments):
-        subprocess.run([SESSION_SCRIPT, command, self.directory, *arguments], check=True)
+    def read(self, name):
+        with contextlib.suppress(FileNotFoundError), open(self.path(name), errors="replace") as f:
+            return f.read()
+        return ""
 
-    def stop_speech_daemon(self):
-        self.run_script("speechd-stop")
+    def write(self, name, text):
+        with open(self.path(name), "w") as file:
+            file.write(text)
+        return self.path(name)
+
+    def launch(self, name, *command, **options):
+        """Starts a service in a process group of its own, logging to logs/NAME.log."""
+        with open(self.path(f"logs/{name}.log"), "ab") as log:
+            self.services[name] = subprocess.Popen(
+                command, stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
+                start_new_session=True, **options)
+
+    def wait_for(self, what, condition):
+        wait_until(what, condition, timeout=15, interval=0.05)
+
+    def bus(self, method, *arguments):
+        return output_of("dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
+                         "/org/freedesktop/DBus", "org.freedesktop.DBus." + method, *arguments)
 
     def start_speech_daemon(self):
-        self.run_script("speechd-start")
+        # A fresh daemon truncates its protocol log: the earlier ones are kept, numbered.
+        if os.path.exists(self.path("speech.log")):
+            earlier = len(glob.glob(self.path("speech.log.*")))
+            os.rename(self.path("speech.log"), self.path(f"speech.log.{earlier + 1}"))
+        with contextlib.suppress(FileNotFoundError):
+            os.remove(self.path("speechd.sock"))  # a killed daemon leaves it behind
+        self.launch("speechd", "speech-dispatcher", "--run-single", "--config-dir",
+                    self.path("speechd"), "--communication-method", "unix_socket", "--socket-path",
+                    self.path("speechd.sock"), "--timeout", "0", "--log-dir", self.path("logs"),
+                    # A daemon that the speech library started meanwhile holds the default one.
+                    "--pid-file", self.path("speechd.pid"))
+        self.wait_for("speech-dispatcher", lambda: os.path.exists(self.path("speechd.sock")))
 
-    def leftovers(self):
-        output = subprocess.run([SESSION_SCRIPT, "leftovers", self.directory], check=True,
-                                capture_output=True, text=True).stdout
-        return [line for line in output.splitlines() if line.strip()]
+    def switch_screen_reader(self, on):
+        """Sets the desktop's "screen reader running" switch. The launcher keeps it in a settings
+        store that may drop a write made while it is still starting: it is set until it reads
+        back."""
+        value = f"boolean:{str(on).lower()}"
+        status = ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus"]
+        prop = ["string:org.a11y.Status", "string:ScreenReaderEnabled"]
+
+        def switched():
+            output_of(*status, "org.freedesktop.DBus.Properties.Set", *prop, "variant:" + value)
+            return value.replace(":", " ") in output_of(
+                *status, "org.freedesktop.DBus.Properties.Get", *prop)
+
+        self.wait_for("the screen-reader switch", switched)
+
+    def kill(self, name):
+        service = self.services.pop(name)
+        os.killpg(service.pid, signal.SIGTERM)
+        service.wait(5)  # a zombie would still hold its pid file
+
+    def stop(self):
+        """Ends every process here but this one: politely, then not."""
+        for how in (signal.SIGTERM, signal.SIGKILL):
+            for pid, _, _ in self.processes():
+                with contextlib.suppress(ProcessLookupError):
+                    os.kill(pid, how)
+            with contextlib.suppress(Failure):
+                wait_until("the session to end", lambda: not self.processes(), 5, 0.05)
+
+    @staticmethod
+    def processes():
+        """(pid, process group, command line) of every live process here but this one."""
+        found = []
+        for stat in glob.glob("/proc/[0-9]*/stat"):
+            with contextlib.suppress(OSError), open(stat) as f, open(stat[:-4] + "cmdline") as c:
+                state, _, group = f.read().rsplit(")", 1)[1].split()[:3]
+                pid = int(stat.split("/")[2])
+                if state != "Z" and pid != os.getpid():
+                    found.append((pid, int(group), c.read().replace("\0", " ")))
+        return found
+
+    def strays(self):
+        groups = {service.pid for service in self.services.values()}
+        return [command for _, group, command in self.processes() if group not in groups]
 
 
 # One entry of speech-dispatcher's protocol log: "[<date> : <usec>] speechd: <fd>:DATA:|<line>\n|",
@@ -79,9 +205,9 @@ def log_second(date):
 
 
 class Message:
-    """One message a client gave the daemon, with the wall-clock times at which it was queued,
-    began and stopped (ended or was canceled). The daemon reports these events only to clients
-    that ask for them, as screen readers do."""
+    """A message a client gave the daemon, with the wall-clock times at which it was queued, began
+    and stopped (ended or was canceled): the daemon reports those to clients that ask for them, as
+    screen readers do."""
 
     def __init__(self, client, text, queued):
         self.client, self.text, self.queued = client, text, queued
@@ -93,26 +219,14 @@ class Message:
 
 
 class SpeechLog:
-    """What the clients asked the speech daemon, read from the protocol logs of every daemon of
-    the session: one client's requests in order, ("speak", text) and ("cancel", "self" or
-    "all"); and every client's requests and messages."""
+    """What clients asked the speech daemons of the session, read from their protocol logs."""
 
-    def __init__(self, session, client="numivox"):
+    def __init__(self, session):
         self.session = session
-        self.client = client
 
-    def log_files(self):
-        # A restarted daemon starts a fresh log; session.sh keeps the earlier ones numbered.
-        earlier = sorted(glob.glob(self.session.path("speech.log.*")),
-                         key=lambda name: int(name.rsplit(".", 1)[1]))
-        return earlier + [self.session.path("speech.log")]
-
-    def events(self):
-        return [(kind, detail) for _, kind, detail in self.timed_events()]
-
-    def timed_events(self):
-        """The events with the wall-clock time at which the daemon received each."""
-        return [request[1:] for request in self._read()[0] if request[0] == self.client]
+    def events(self, client="numivox"):
+        """One client's ("speak", text) and ("cancel", "self" or "all") in order."""
+        return [(kind, detail) for who, _, kind, detail in self.requests() if who == client]
 
     def requests(self, since=0.0):
         """Every client's requests since a wall-clock time, as (client, time, kind, detail)."""
@@ -121,17 +235,12 @@ class SpeechLog:
     def messages(self, since=0.0):
         return [message for message in self._read()[1] if message.queued >= since]
 
-    def phrases(self):
-        return [text for kind, text in self.events() if kind == "speak"]
-
     def _read(self):
         requests, messages = [], []
-        for name in self.log_files():
-            try:
-                with open(name, encoding="utf-8", errors="replace") as log:
-                    self._parse(log.read(), requests, messages)
-            except FileNotFoundError:
-                pass
+        logs = sorted(glob.glob(self.session.path("speech.log.*")),
+                      key=lambda name: int(name.rsplit(".", 1)[1]))
+        for name in logs + [self.session.path("speech.log")]:
+            self._parse(self.session.read(name), requests, messages)
         return requests, messages
 
     @staticmethod
@@ -179,40 +288,36 @@ class Monitor:
 
     def __init__(self, session):
         self.file = session.path("monitor.raw")
-        self._epoch = None
 
-    def position(self):
-        return os.path.getsize(self.file) // 2 if os.path.exists(self.file) else 0
-
+    @functools.cached_property
     def epoch(self):
         """When the first sample was made. The sound server makes samples in real time and the
-        recorder writes them a little later: the earliest (time - samples written / rate) seen
-        over a while is it."""
-        if self._epoch is None:
-            seen, deadline = [], time.time() + 0.2
-            while time.time() < deadline:
-                seen.append(time.time() - self.position() / MONITOR_RATE)
-                time.sleep(0.001)
-            self._epoch = min(seen)
-        return self._epoch
+        recorder writes them a little later: it is the earliest (time - samples / rate) seen."""
+        seen, deadline = [], time.time() + 0.2
+        while time.time() < deadline:
+            seen.append(time.time() - self.position() / MONITOR_RATE)
+            time.sleep(0.001)
+        return min(seen)
+
+    def position(self):
+        return os.path.getsize(self.file) // 2
 
     def recorded_until(self):
-        return self.epoch() + self.position() / MONITOR_RATE
+        return self.epoch + self.position() / MONITOR_RATE
 
     def loud(self, start, end=None):
-        """The wall-clock times of the loud 10 ms frames from start to end (or to what has been
-        recorded), once recorded."""
+        """The wall-clock times of the loud 10 ms frames from start to end (by default, to what
+        has been recorded), once recorded."""
         end = self.recorded_until() if end is None else end
         wait_until("the recording to catch up", lambda: self.recorded_until() >= end,
                    timeout=max(0.0, end - time.time()) + 2)
-        first = max(0, int((start - self.epoch()) * MONITOR_RATE))
+        first = max(0, int((start - self.epoch) * MONITOR_RATE))
         samples = array.array("h")
         with open(self.file, "rb") as recording:
             recording.seek(first * 2)
             samples.frombytes(recording.read(int((end - start) * MONITOR_RATE) * 2))
-        return [self.epoch() + (first + i) / MONITOR_RATE
-                for i in range(0, len(samples), self.FRAME)
-                if max(map(abs, samples[i:i + self.FRAME])) > SILENCE_LEVEL]
+        return [self.epoch + (first + i) / MONITOR_RATE for i in range(0, len(samples),
+                self.FRAME) if max(map(abs, samples[i:i + self.FRAME])) > SILENCE_LEVEL]
 
     def silent_for(self, seconds):
         end = self.recorded_until()
@@ -220,12 +325,11 @@ class Monitor:
 
 
 class Keyboard:
-    """Presses keys through XTest as a hand does: each key held about 50 ms, its modifiers down
-    40 ms ahead. Key events that all arrive within a millisecond can reach a screen reader
-    otherwise than a person's typing would."""
+    """Presses keys through XTest as a hand does: each key held 50 ms, its modifiers down 40 ms
+    ahead. Key events that all arrive within a millisecond can reach a screen reader otherwise
+    than typing would."""
 
-    HOLD_S, MODIFIER_LEAD_S = 0.05, 0.04
-    MODIFIERS = {"ctrl": "Control_L", "shift": "Shift_L", "alt": "Alt_L"}
+    MODIFIERS = {"ctrl": "Control_L", "shift": "Shift_L"}
 
     def __init__(self):
         self.x11, self.xtest = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXtst.so.6")
@@ -240,38 +344,24 @@ class Keyboard:
         check(code, f'no key gives "{name}"')
         return code, self.x11.XkbKeycodeToKeysym(self.display, code, 0, 0) != symbol
 
-    def _send(self, codes, down):
+    def _send(self, codes, down, hold):
         for code in codes:
             self.xtest.XTestFakeKeyEvent(self.display, code, down, 0)
         self.x11.XFlush(self.display)
+        moment = time.time()
+        time.sleep(hold)
+        return moment
 
     def press(self, chord):
         """Presses a chord of X key names ("7", "plus", "ctrl+q"); returns the wall-clock time
         at which its last key went down."""
         *modifiers, key = chord.split("+")
         code, shifted = self._code(key)
-        modifiers += ["shift"] * (shifted and "shift" not in modifiers)
-        held = [self._code(self.MODIFIERS[name])[0] for name in modifiers]
-        if held:
-            self._send(held, True)
-            time.sleep(self.MODIFIER_LEAD_S)
-        self._send([code], True)
-        down = time.time()
-        time.sleep(self.HOLD_S)
-        self._send([code] + held[::-1], False)
+        held = [self._code(self.MODIFIERS[name])[0] for name in modifiers + ["shift"] * shifted]
+        self._send(held, True, 0.04 if held else 0)
+        down = self._send([code], True, 0.05)
+        self._send([code] + held[::-1], False, 0)
         return down
-
-
-def find_application(name, timeout=10.0):
-    def lookup():
-        desktop = pyatspi.Registry.getDesktop(0)
-        for index in range(desktop.childCount):
-            application = desktop.getChildAtIndex(index)
-            if application is not None and application.name == name:
-                return application
-        return None
-
-    return wait_until(f'the application "{name}" on the accessibility bus', lookup, timeout)
 
 
 class Numivox:
@@ -280,41 +370,34 @@ class Numivox:
     TITLE = "Numivox v1.5"
 
     def __init__(self, executable, log_path):
-        self.log = open(log_path, "ab")
-        environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
-        self.started = time.monotonic()
-        self.process = subprocess.Popen([executable], env=environment, stdin=subprocess.DEVNULL,
-                                        stdout=self.log, stderr=subprocess.STDOUT)
-        self._accessibles = {}
+        with open(log_path, "ab") as log:
+            self.started = time.monotonic()
+            self.process = subprocess.Popen(
+                [executable], stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
+                env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb"))
+        self.found, self.keyboard = {}, None
 
     def window_id(self, timeout=10.0):
-        def search():
-            result = subprocess.run(["xdotool", "search", "--onlyvisible", "--name",
-                                     f"^{re.escape(self.TITLE)}$"], capture_output=True, text=True)
-            return result.stdout.split()[0] if result.stdout.strip() else None
-
-        return wait_until("the main window to be mapped", search, timeout)
+        return wait_until("the main window to be mapped", lambda: output_of(
+            "xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(self.TITLE)}$")
+            .split()[:1], timeout)[0]
 
     def application(self):
-        if "application" not in self._accessibles:
-            self._accessibles["application"] = find_application("numivox")
-        return self._accessibles["application"]
+        return wait_until("the program on AT-SPI", lambda: next(
+            (app for app in pyatspi.Registry.getDesktop(0) if app and app.name == "numivox"),
+            None), 10)
 
     def find(self, role, name):
-        key = (role, name)
-        if key not in self._accessibles:
-            found = pyatspi.findDescendant(
-                self.application(), lambda accessible: accessible is not None
-                and accessible.getRole() == role and accessible.name == name)
-            check(found is not None, f'no {pyatspi.Role(role)} named "{name}" on AT-SPI')
-            self._accessibles[key] = found
-        return self._accessibles[key]
+        if (role, name) not in self.found:
+            found = pyatspi.findDescendant(self.application(), lambda accessible: accessible
+                                           and accessible.getRole() == role
+                                           and accessible.name == name)
+            check(found, f'no {pyatspi.Role(role)} named "{name}" on AT-SPI')
+            self.found[role, name] = found
+        return self.found[role, name]
 
-    def key(self, name):
-        return self.find(pyatspi.ROLE_PUSH_BUTTON, name)
-
-    def text_of(self, name, role=pyatspi.ROLE_TEXT):
-        text = self.find(role, name).queryText()
+    def text_of(self, name):
+        text = self.find(pyatspi.ROLE_TEXT, name).queryText()
         return text.getText(0, text.characterCount)
 
     def display(self):
@@ -324,11 +407,16 @@ class Numivox:
         return self.text_of("Transcript")
 
     def frame_names(self):
-        application = self.application()
-        return [application.getChildAtIndex(i).name for i in range(application.childCount)]
+        return [frame.name for frame in self.application()]
+
+    def has_state(self, role, name, state):
+        return self.find(role, name).getState().contains(state)
 
     def enabled(self, name):
-        return self.key(name).getState().contains(pyatspi.STATE_ENABLED)
+        return self.has_state(pyatspi.ROLE_PUSH_BUTTON, name, pyatspi.STATE_ENABLED)
+
+    def checked(self, menu_item):
+        return self.has_state(pyatspi.ROLE_MENU_ITEM, menu_item, pyatspi.STATE_CHECKED)
 
     def press(self, name, role=pyatspi.ROLE_PUSH_BUTTON):
         """Presses an on-screen key (or a menu item) through its accessible action, as a screen
@@ -343,21 +431,16 @@ class Numivox:
     def choose(self, menu_item):
         return self.press(menu_item, pyatspi.ROLE_MENU_ITEM)
 
-    def checked(self, menu_item):
-        state = self.find(pyatspi.ROLE_MENU_ITEM, menu_item).getState()
-        return state.contains(pyatspi.STATE_CHECKED)
-
     def focus(self):
         # Xvfb runs no window manager: nothing has the keyboard until it is given explicitly.
         subprocess.run(["xdotool", "windowfocus", "--sync", self.window_id()], check=True,
                        timeout=10)
 
     def type(self, *keys):
-        """Types chords of X key names ("7", "asterisk", "BackSpace", "ctrl+q") into the focused
-        window; returns the wall-clock time at which each went down."""
-        if "keyboard" not in self._accessibles:
-            self._accessibles["keyboard"] = Keyboard()
-        return [self._accessibles["keyboard"].press(key) for key in keys]
+        """Types chords of X key names ("7", "asterisk", "ctrl+q") into the focused window;
+        returns the wall-clock time at which each went down."""
+        self.keyboard = self.keyboard or Keyboard()
+        return [self.keyboard.press(key) for key in keys]
 
     def wait_exit(self, timeout):
         try:
@@ -369,4 +452,3 @@ class Numivox:
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait()
-        self.log.close()
