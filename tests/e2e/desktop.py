@@ -3,7 +3,6 @@ through the accessibility bus and the keyboard, listening to the speech daemon a
 
 import array
 import contextlib
-import ctypes
 import functools
 import glob
 import html
@@ -68,6 +67,8 @@ class Session:
         os.close(writer)
         with os.fdopen(reader) as display:
             os.environ["DISPLAY"] = ":" + display.readline().strip()
+        # It may name its display before that display takes clients.
+        self.wait_for("the X display", lambda: output_of("xprop", "-root"))
         self.launch("dbus", "dbus-daemon", "--session", "--nofork",
                     "--address=" + os.environ["DBUS_SESSION_BUS_ADDRESS"])
         self.wait_for("the session bus", lambda: self.bus("GetId"))
@@ -324,46 +325,6 @@ class Monitor:
         return not self.loud(end - seconds, end)
 
 
-class Keyboard:
-    """Presses keys through XTest as a hand does: each key held 50 ms, its modifiers down 40 ms
-    ahead. Key events that all arrive within a millisecond can reach a screen reader otherwise
-    than typing would."""
-
-    MODIFIERS = {"ctrl": "Control_L", "shift": "Shift_L"}
-
-    def __init__(self):
-        self.x11, self.xtest = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXtst.so.6")
-        self.x11.XOpenDisplay.restype = ctypes.c_void_p
-        self.display = ctypes.c_void_p(self.x11.XOpenDisplay(None))
-        check(self.display.value, "cannot open the X display")
-
-    def _code(self, name):
-        """The key's code, and whether it takes Shift to give that name."""
-        symbol = self.x11.XStringToKeysym(name.encode())
-        code = self.x11.XKeysymToKeycode(self.display, symbol)
-        check(code, f'no key gives "{name}"')
-        return code, self.x11.XkbKeycodeToKeysym(self.display, code, 0, 0) != symbol
-
-    def _send(self, codes, down, hold):
-        for code in codes:
-            self.xtest.XTestFakeKeyEvent(self.display, code, down, 0)
-        self.x11.XFlush(self.display)
-        moment = time.time()
-        time.sleep(hold)
-        return moment
-
-    def press(self, chord):
-        """Presses a chord of X key names ("7", "plus", "ctrl+q"); returns the wall-clock time
-        at which its last key went down."""
-        *modifiers, key = chord.split("+")
-        code, shifted = self._code(key)
-        held = [self._code(self.MODIFIERS[name])[0] for name in modifiers + ["shift"] * shifted]
-        self._send(held, True, 0.04 if held else 0)
-        down = self._send([code], True, 0.05)
-        self._send([code] + held[::-1], False, 0)
-        return down
-
-
 class Numivox:
     """The program under test, started in the session and reached through AT-SPI and X."""
 
@@ -375,12 +336,12 @@ class Numivox:
             self.process = subprocess.Popen(
                 [executable], stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
                 env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb"))
-        self.found, self.keyboard = {}, None
+        self.found = {}
 
-    def window_id(self, timeout=10.0):
+    def window_id(self):
         return wait_until("the main window to be mapped", lambda: output_of(
             "xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(self.TITLE)}$")
-            .split()[:1], timeout)[0]
+            .split()[:1], timeout=10)[0]
 
     def application(self):
         return wait_until("the program on AT-SPI", lambda: next(
@@ -436,17 +397,20 @@ class Numivox:
         subprocess.run(["xdotool", "windowfocus", "--sync", self.window_id()], check=True,
                        timeout=10)
 
-    def type(self, *keys):
-        """Types chords of X key names ("7", "asterisk", "ctrl+q") into the focused window;
-        returns the wall-clock time at which each went down."""
-        self.keyboard = self.keyboard or Keyboard()
-        return [self.keyboard.press(key) for key in keys]
-
-    def wait_exit(self, timeout):
-        try:
-            return self.process.wait(timeout)
-        except subprocess.TimeoutExpired:
-            raise Failure(f"the program was still running {timeout} s later") from None
+    @staticmethod
+    def type(*chords):
+        """Types chords of X key names ("7", "plus", "ctrl+q") into the focused window as a hand
+        does, each key held 50 ms, its modifiers down 40 ms ahead; returns when each went down.
+        Key events that all arrive at once can reach a screen reader otherwise than typing."""
+        moments = []
+        for chord in chords:
+            *modifiers, key = chord.split("+")
+            down = [word for held in modifiers for word in ("keydown", held, "sleep", "0.04")]
+            up = [word for modifier in reversed(modifiers) for word in ("keyup", modifier)]
+            moments.append(time.time() + 0.04 * len(modifiers))
+            subprocess.run(["xdotool", *down, "keydown", key, "sleep", "0.05", "keyup", key, *up],
+                           check=True)
+        return moments
 
     def kill(self):
         if self.process.poll() is None:
