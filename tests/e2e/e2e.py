@@ -46,21 +46,15 @@ def keys(app, log, how, rows):
 
 
 def wait_ready(app, log):
-    """Waits for the window, "ready" and the keys, and prints the start-up figures."""
+    """Waits for the window, "ready" first and the keys, enabled no sooner than 1 s after launch
+    (the start-up benchmark prints the figures)."""
     mark = len(log.events())
     app.window_id()
-    mapped = time.monotonic() - app.started
     wait_until('"ready"', lambda: log.events()[mark:mark + 1] == [("speak", "ready")], timeout=10)
-    spoken = time.monotonic() - app.started
     check(app.frame_names() == [Numivox.TITLE], f"windows on AT-SPI: {app.frame_names()}")
     wait_until("the keys to be enabled", lambda: app.enabled("one"), timeout=5)
-    enabled = time.monotonic() - app.started
-    check(enabled >= 1.0, f"the keys were enabled {enabled:.2f} s after launch, before 1 s")
+    check(time.monotonic() - app.started >= 1.0, "the keys were enabled within 1 s of launch")
     check(all(app.enabled(key) for key in ALL_KEYS), "not every key is enabled")
-    with open(f"/proc/{app.process.pid}/status") as status:
-        rss = next(int(line.split()[1]) for line in status if line.startswith("VmRSS:"))
-    print(f'start-up: window mapped {mapped * 1000:.0f} ms, "ready" received {spoken * 1000:.0f} '
-          f"ms, keys enabled {enabled * 1000:.0f} ms after launch; resident {rss / 1024:.1f} MiB")
 
 
 def quit_by_keyboard(app):
