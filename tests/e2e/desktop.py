@@ -62,13 +62,12 @@ class Session:
             SPEECHD_ADDRESS="unix_socket:" + self.path("speechd.sock"),
             DBUS_SESSION_BUS_ADDRESS="unix:path=" + self.path("session-bus"))
         reader, writer = os.pipe()
+        # Without -noreset the server resets as its last client leaves, refusing clients meanwhile.
         self.launch("xvfb", "Xvfb", "-displayfd", str(writer), "-screen", "0", "1280x1024x24",
-                    "-nolisten", "tcp", pass_fds=[writer])
+                    "-nolisten", "tcp", "-noreset", pass_fds=[writer])
         os.close(writer)
         with os.fdopen(reader) as display:
             os.environ["DISPLAY"] = ":" + display.readline().strip()
-        # It may name its display before that display takes clients.
-        self.wait_for("the X display", lambda: output_of("xprop", "-root"))
         self.launch("dbus", "dbus-daemon", "--session", "--nofork",
                     "--address=" + os.environ["DBUS_SESSION_BUS_ADDRESS"])
         self.wait_for("the session bus", lambda: self.bus("GetId"))

@@ -4,7 +4,7 @@
 # Exits 77 (skipped) when a tool is missing; in CI that is a failure.
 set -euo pipefail
 missing=()
-for tool in Xvfb xprop xdotool dbus-daemon dbus-send /usr/libexec/at-spi-bus-launcher pulseaudio pactl \
+for tool in Xvfb xdotool dbus-daemon dbus-send /usr/libexec/at-spi-bus-launcher pulseaudio pactl \
     parec speech-dispatcher /usr/lib/speech-dispatcher-modules/sd_espeak-ng orca unshare; do
     command -v "$tool" >/dev/null || missing+=("$tool")
 done
