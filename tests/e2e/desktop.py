@@ -42,10 +42,9 @@ def output_of(*command):
 
 
 class Session:
-    """An X server, a session bus with the accessibility bus, a sound server whose null sink is
-    recorded, a speech daemon that logs what it is asked, and Orca if asked for. It runs as the
-    first process of a PID namespace of its own (`unshare --pid --fork --mount-proc`): every
-    other process there is the session's, and none outlives it."""
+    """X, D-Bus, the accessibility bus, sound recorded, a speech daemon that logs what it is asked
+    and Orca if asked for, run from the first process of a PID namespace of its own: every other
+    process there is the session's, and none outlives it."""
 
     def __init__(self, directory):
         self.directory, self.services = directory, {}
@@ -145,9 +144,8 @@ class Session:
         self.wait_for("speech-dispatcher", lambda: os.path.exists(self.path("speechd.sock")))
 
     def switch_screen_reader(self, on):
-        """Sets the desktop's "screen reader running" switch. The launcher keeps it in a settings
-        store that may drop a write made while it is still starting: it is set until it reads
-        back."""
+        """Sets the desktop's "screen reader running" switch until it reads back: the launcher's
+        settings store may drop a write made while it is still starting."""
         value = f"boolean:{str(on).lower()}"
         status = ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus"]
         prop = ["string:org.a11y.Status", "string:ScreenReaderEnabled"]
@@ -206,8 +204,7 @@ def log_second(date):
 
 class Message:
     """A message a client gave the daemon, with the wall-clock times at which it was queued, began
-    and stopped (ended or was canceled): the daemon reports those to clients that ask for them, as
-    screen readers do."""
+    and stopped (ended or was canceled), as the daemon reports them to clients that ask."""
 
     def __init__(self, client, text, queued):
         self.client, self.text, self.queued = client, text, queued
@@ -306,8 +303,7 @@ class Monitor:
         return self.epoch + self.position() / MONITOR_RATE
 
     def loud(self, start, end=None):
-        """The wall-clock times of the loud 10 ms frames from start to end (by default, to what
-        has been recorded), once recorded."""
+        """The wall-clock times of the loud 10 ms frames from start to end (or now), once there."""
         end = self.recorded_until() if end is None else end
         wait_until("the recording to catch up", lambda: self.recorded_until() >= end,
                    timeout=max(0.0, end - time.time()) + 2)
@@ -379,8 +375,7 @@ class Numivox:
         return self.has_state(pyatspi.ROLE_MENU_ITEM, menu_item, pyatspi.STATE_CHECKED)
 
     def press(self, name, role=pyatspi.ROLE_PUSH_BUTTON):
-        """Presses an on-screen key (or a menu item) through its accessible action, as a screen
-        reader does; returns the wall-clock time of the press."""
+        """Presses a key (or menu item) through its accessible action, as a screen reader does."""
         action = self.find(role, name).queryAction()
         names = [action.getName(i) for i in range(action.nActions)]
         check("Press" in names, f'"{name}" offers no Press action (disabled?)')
@@ -398,9 +393,8 @@ class Numivox:
 
     @staticmethod
     def type(*chords):
-        """Types chords of X key names ("7", "plus", "ctrl+q") into the focused window as a hand
-        does, each key held 50 ms, its modifiers down 40 ms ahead; returns when each went down.
-        Key events that all arrive at once can reach a screen reader otherwise than typing."""
+        """Types chords of X key names ("7", "plus", "ctrl+q") as a hand does, for a screen reader
+        may take events that all come at once otherwise: keys held 50 ms, modifiers 40 ms ahead."""
         moments = []
         for chord in chords:
             *modifiers, key = chord.split("+")

@@ -46,8 +46,7 @@ def keys(app, log, how, rows):
 
 
 def wait_ready(app, log):
-    """Waits for the window, "ready" first and the keys, enabled no sooner than 1 s after launch
-    (the start-up benchmark prints the figures)."""
+    """Waits for the window, "ready" first and the keys, enabled no sooner than 1 s after launch."""
     mark = len(log.events())
     app.window_id()
     wait_until('"ready"', lambda: log.events()[mark:mark + 1] == [("speak", "ready")], timeout=10)
@@ -197,8 +196,7 @@ def beside_another_client(app, log, monitor):
 
 
 def speech_fault(app, session, log, monitor):
-    """The speech daemon dies: the calculator answers every key all the same, and speaks again
-    once a daemon is back."""
+    """The speech daemon dies: every key is answered all the same; a new daemon is spoken to."""
     session.kill("speechd")
     app.press("clear all")
     wait_until("a clear calculator", lambda: app.transcript() == "", timeout=2)
@@ -321,8 +319,6 @@ SCENARIOS = {"talking": (talking, {}), "reader": (reader, {"screen_reader": True
 
 
 def main():
-    """Runs a scenario in a fresh session, then checks that the programs it started left nothing
-    running but the session's own services."""
     name, executable = sys.argv[1:3]
     scenario, options = SCENARIOS[name]
     apps, session = [], Session(tempfile.mkdtemp(prefix=f"numivox-e2e-{name}-"))
@@ -339,6 +335,7 @@ def main():
     try:
         session.start(**options)
         scenario(session, start_app)
+        # Once the program has quit, only the session's own services may still run.
         check(not session.strays(), f"left running after the program quit: {session.strays()}")
         print(f"PASS ({name})")
         return 0
