@@ -24,6 +24,17 @@ class InfoWindowsTest : public QObject, public SpeechService
             + (importance == Importance::Echo ? "~" : "") + phrases.join(' '));
     }
 
+    // Layout, fonts and colours against a reference picture; a differing window is saved beside
+    // the test, to be looked at and, if right, copied over the reference.
+    static void looksAsBefore(QWidget *window, const QString &name)
+    {
+        const QImage image = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        if (image != QImage(QFINDTESTDATA("looks/" + name + ".png")).convertToFormat(image.format())) {
+            image.save(name + ".png");
+            QFAIL(qPrintable(name + ".png looks different now"));
+        }
+    }
+
 private slots:
     void cleanup() { qDeleteAll(QApplication::topLevelWidgets()); }
 
@@ -37,6 +48,7 @@ private slots:
     {
         QFETCH(bool, screenReader);
         mGlobals = { {}, "DejaVu Serif", 16, 0, screenReader }; // font, base size, screen reader
+        QApplication::setCursorFlashTime(0); // the text's caret steady for the pictures
         calls.clear();
         installSpeech(this);
         installUrlOpener([this](const QUrl &url) { calls.append("open " + url.toString()); });
@@ -45,7 +57,6 @@ private slots:
         about->show();
         QVERIFY(QTest::qWaitForWindowActive(about));
         QCOMPARE(QAccessible::queryAccessibleInterface(about)->role(), QAccessible::Dialog);
-        QCOMPARE(about->grab().toImage().pixelColor(10, 75), QColor(Qt::red)); // its red bar
         auto *link = about->findChild<LinkLabel *>();
         QTest::keySequence(link, QKeySequence("Space, A, Ctrl+Return")); // the first opens it
         QAccessibleInterface *linkFace = QAccessible::queryAccessibleInterface(link);
@@ -67,20 +78,17 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(help)->role(), QAccessible::Window);
         auto *pane = help->findChild<QTextEdit *>();
         QVERIFY(pane->toPlainText().startsWith("Welcome to Numivox Help\n")); // the introduction
-        QStringList looks; // what a screen reader reads, and how it looks
+        QStringList names; // what a screen reader reads
         for (QWidget *window : QWidgetList { about, help })
             for (QWidget *text :
                 window->findChildren<QWidget *>(QRegularExpression("^(EditField|StaticText[124])")))
-                looks << text->accessibleName() + ": " + text->font().toString().section(',', 0, 1)
-                        + (text->font().bold() ? " bold " : " ")
-                        + (text->font().underline() ? "underlined " : "")
-                        + text->palette().color(QPalette::WindowText).name();
-        // clang-format off
-        QCOMPARE(looks, QStringList({ "Numivox version 1.5: DejaVu Serif,10 bold #000000",
-            "Copyright 2024 The Numivox Project. All rights reserved.: Geneva,10 #000000", "https://www.numivox.org/numivox.htm: Geneva,10 underlined #ff0000",
-            "Help text: DejaVu Serif,18 #000000", "https://www.numivox.org/numivox.htm: DejaVu Serif,18 underlined #ff0000",
-            "General Information: DejaVu Serif,16 underlined #0000ff", "What's new in this version?: DejaVu Serif,16 underlined #0000ff" }));
-        // clang-format on
+                names << text->accessibleName();
+        QCOMPARE(names.join('|'),
+            "Numivox version 1.5|Copyright 2024 The Numivox Project. All rights reserved.|"
+            "https://www.numivox.org/numivox.htm|Help text|https://www.numivox.org/numivox.htm|"
+            "General Information|What's new in this version?");
+        looksAsBefore(about, "about");
+        looksAsBefore(help, "help");
 
         // Tab says names; Return on a topic shows and reads it, or has a screen reader read it.
         const auto press = [&expected](Qt::Key key) {
