@@ -29,7 +29,8 @@ class InfoWindowsTest : public QObject, public SpeechService
     static void looksAsBefore(QWidget *window, const QString &name)
     {
         const QImage image = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        if (image != QImage(QFINDTESTDATA("looks/" + name + ".png")).convertToFormat(image.format())) {
+        if (image
+            != QImage(QFINDTESTDATA("looks/" + name + ".png")).convertToFormat(image.format())) {
             image.save(name + ".png");
             QFAIL(qPrintable(name + ".png looks different now"));
         }

@@ -1,5 +1,6 @@
 #include "transcript/FileTypes.h"
 #include "transcript/OutputDialogs.h"
+#include "transcript/TextFileSaving.h"
 #include "transcript/editFieldExtras.h"
 
 #include <QtPrintSupport>
@@ -57,9 +58,12 @@ private slots:
     }
 
     // Cancelling prints nothing, else every line once, in order, wrapped within 65-point margins
-    // of the printable area, the sheets numbered from 1 below them.
+    // of the printable area, the sheets numbered from 1 below them, in black in a dark theme too.
     void printing()
     {
+        QPalette dark;
+        dark.setColor(QPalette::Text, Qt::white);
+        QApplication::setPalette(dark);
         const QTemporaryDir folder;
         bool cancelled = false;
         answer = [&](QDialog *dialog) { // page setup, then print
@@ -97,6 +101,12 @@ private slots:
         QCOMPARE(pages, all.first(pages.size()));
         QVERIFY(text.topLeft().toPoint() == QPoint(101, 101) && text.right() < 495);
         QVERIFY(footers.toRect().topLeft() == QPoint(101, 795) && qRound(footers.height()) == 8);
+        QProcess::execute("pdftoppm",
+            { "-png", "-singlefile", folder.filePath("sheets.pdf"), folder.filePath("sheet") });
+        QImage inked
+            = QImage(folder.filePath("sheet.png")).convertToFormat(QImage::Format_Grayscale8);
+        inked = inked.copy(0, 0, inked.width(), inked.height() / 2); // above the footer
+        QVERIFY(*std::min_element(inked.constBits(), inked.constBits() + inked.sizeInBytes()) < 64);
     }
 
     // Qt's save question offers text files first. A default name without ".txt" has it appended
@@ -121,6 +131,7 @@ private slots:
         QFile saved(dir.filePath(QStringLiteral("a")));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), field.toPlainText().toUtf8()); // UTF-8, with the line ends
+        QVERIFY(!saveTextFile(dir.filePath("missing/a"), "into a folder that is not there"));
     }
 };
 
