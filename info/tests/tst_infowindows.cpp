@@ -90,6 +90,7 @@ private slots:
             "General Information|What's new in this version?");
         looksAsBefore(about, "about");
         looksAsBefore(help, "help");
+        QVERIFY(help->findChild<LinkLabel *>("StaticText1")->font().underline()); // drawn past the edge
 
         // Tab says names; Return on a topic shows and reads it, or has a screen reader read it.
         const auto press = [&expected](Qt::Key key) {
