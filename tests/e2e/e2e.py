@@ -1,6 +1,6 @@
 """The calculator as a blind user meets it, in private desktop sessions (desktop.py): with speech
 and sound, beside a screen reader, without a sound device and without any speech daemon.
-    e2e.py talking|reader|no-audio|no-speech NUMIVOX_EXECUTABLE    (run by run.sh)"""
+    e2e.py talking|reader|no-audio|no-speech NUMIVOX    (ctest runs each in a PID namespace)"""
 
 import os
 import shutil
