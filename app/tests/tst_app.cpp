@@ -1,5 +1,6 @@
 #include "app/App.h"
 #include "app/CommandLine.h"
+#include "platform/ScreenReaderStatus.h"
 #include "platform/SpeechService.h"
 #include "platform/SystemRelease.h"
 #include "program/Globals.h"
@@ -126,6 +127,23 @@ private slots:
         QCOMPARE(effects, done);
     }
 
+    // The desktop's screen-reader switch, as its accessibility bus reports a change, reaches the
+    // calculator; other reports do not, and without a bus (as here) no screen reader runs.
+    void followsTheScreenReaderSwitch()
+    {
+        const auto report = [this](const char *interfaceName, const char *property, bool on) {
+            QMetaObject::invokeMethod(app.findChild<ScreenReaderStatus *>(), "propertiesChanged",
+                Q_ARG(QString, interfaceName),
+                Q_ARG(QVariantMap, QVariantMap({ { property, on } })), Q_ARG(QStringList, {}));
+            return mGlobals.screenReaderRunning;
+        };
+        QVERIFY(!mGlobals.screenReaderRunning
+            && !report("org.a11y.Other", "ScreenReaderEnabled", true)
+            && !report("org.a11y.Status", "IsEnabled", true));
+        QVERIFY(report("org.a11y.Status", "ScreenReaderEnabled", true));
+        QVERIFY(!report("org.a11y.Status", "ScreenReaderEnabled", false));
+    }
+
     // Last: Speak Keys, turned off above, stays off as the next run starts; Quit closes it all.
     void speakKeysOutlastsTheRunAndQuitEndsIt()
     {
@@ -140,6 +158,7 @@ int main(int argc, char *argv[])
 {
     QTemporaryDir home; // the user's settings, in a scratch folder
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
     App app(argc, argv, [] { return std::make_unique<CountingConnection>(); });
     AppTest test;
     return QTest::qExec(&test, argc, argv);
