@@ -10,7 +10,7 @@ packages=(
     # run
     qt6-qpa-plugins speech-dispatcher speech-dispatcher-espeak-ng fonts-dejavu-core
     # tests: printing checks, the real desktop session, packaging
-    procps poppler-utils python3-xlib xvfb xdotool x11-utils dbus-daemon at-spi2-core python3-pyatspi
+    poppler-utils python3-xlib xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi
     pulseaudio pulseaudio-utils orca python3-speechd
     appstream desktop-file-utils dpkg-dev file lintian man-db
 )
