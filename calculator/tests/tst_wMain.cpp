@@ -6,7 +6,7 @@
 #include <QtWidgets>
 
 // What the window adds to the calculator: keys, routing, focus, foreign text, the transcript.
-// Speech, and the window's own Undo, land in `said`: "!" first where a call interrupts.
+// Speech, and the window's own Undo and Copy, land in `said`: "!" first where a call interrupts.
 class tst_wMain : public QObject, SpeechService
 {
     Q_OBJECT
@@ -34,6 +34,7 @@ private slots:
         said.clear();
         window.reset(new wMain);
         window->addAction(QString(), QKeySequence::Undo, [this] { said << "undo"; });
+        window->addAction(QString(), QKeySequence::Copy, [this] { said << "copy"; });
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         display = window->findChild<QLineEdit *>();
