@@ -145,11 +145,9 @@ private slots:
             values.append(numberValue(text));
         QCOMPARE(values, QList<double>({ 123456789, 9999999999, 1e-6, -2.5e-300, -HUGE_VAL, 0 }));
         QVERIFY(std::isnan(numberValue(QStringLiteral("Not a number"))));
-        QList<bool> entries;
-        for (const QString &text :
-            QStringLiteral("0.000001 -1.5 .5 123456789 1e+10 1.2.3").split(u' '))
-            entries.append(isNumberEntry(text));
-        QCOMPARE(entries, QList<bool>({ true, true, true, false, false, false }));
+        QStringList entries = QStringLiteral("0.000001 -1.5 .5 123456789 1e+10 1.2.3").split(u' ');
+        entries.removeIf([](const QString &text) { return !isNumberEntry(text); });
+        QCOMPARE(entries.join(u' '), "0.000001 -1.5 .5");
     }
 };
 
