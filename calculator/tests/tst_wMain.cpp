@@ -91,6 +91,7 @@ private slots:
         QTest::newRow("pasted")     << "1 2 Left Ctrl+V" << "1|2|\x1c|172";
         QTest::newRow("transcript") << "*Ctrl+C Home 5 7" << "7|7";
         QTest::newRow("its Tab")    << "*Tab 7" << "7|7";
+        QTest::newRow("its Backtab") << "*Backtab 7" << "7|7";
         // clang-format on
     }
 
@@ -116,9 +117,10 @@ private slots:
     void transcriptAndDrop()
     {
         window->Timer1_Action();
-        transcript->moveCursor(QTextCursor::Start);
-        for (int i = 0; i < 40; ++i)
+        for (int i = 0; i < 40; ++i) {
+            transcript->moveCursor(QTextCursor::Start); // as a click into the text would
             type(QStringLiteral("1 2 + 3 4 ="));
+        }
         QVERIFY(transcript->toPlainText().startsWith("12\n+ 34\n---\n46\n\n12\n+ 34\n"));
         QVERIFY(transcript->textCursor().atEnd() && !transcript->document()->isUndoAvailable()
             && transcript->isReadOnly());
