@@ -85,7 +85,6 @@ wMain::wMain()
 {
     setWindowFlags(
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint);
-    setWindowTitle(QStringLiteral("Numivox"));
     createControls();
     // Fixed at the content's size plus whatever menu bar the application installs.
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -41,7 +41,6 @@ QString HelpTextStore::text(HelpText item)
             ? QString::fromUtf8(file.readAll())
             : QStringLiteral("Sorry, this help topic could not be loaded.");
         stored.loaded = true;
-        ++reads;
     }
     return stored.text;
 }

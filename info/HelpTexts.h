@@ -26,7 +26,6 @@ public:
 
     // A text that cannot be read gives a short sentence saying so instead.
     QString text(HelpText item);
-    int resourceReads() const { return reads; }
 
 private:
     struct Item
@@ -37,7 +36,6 @@ private:
 
     QString folder;
     std::array<Item, helpTextCount> items;
-    int reads = 0;
 };
 
 // The store every window reads from.

@@ -17,8 +17,6 @@ public:
         return window();
     }
 
-    static bool isOpen() { return !window().isNull(); }
-
 private:
     static QPointer<Window> &window()
     {
