@@ -233,7 +233,7 @@ def centre(accessible):
 class Bench:
     def __init__(self, monitor, floor, app, pointer):
         self.monitor, self.floor, self.app, self.pointer = monitor, floor, app, pointer
-        self.keys = {name: centre(app.find(pyatspi.ROLE_PUSH_BUTTON, name)) for name in (
+        self.keys = {name: centre(app.find(name)) for name in (
             "one", "three", "seven", "plus", "equals", "point", "clear work area")}
         self.key_moments = []  # of the program's measured keys, for its own share of the latency
         self.interrupt_moments = {"numivox": [], "numivox-floor": []}
@@ -456,7 +456,7 @@ def measure(session, executable, floor_executable, presses):
         bench = Bench(monitor, floor, app, Pointer())
         figures = bench.run(presses)
     finally:
-        app.kill()
+        app.process.kill()
         floor.stop()
         monitor.stop()
     cancels = {client: to_daemon(session, client, moments, "cancel")

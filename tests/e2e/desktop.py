@@ -3,6 +3,7 @@ through the accessibility bus and the keyboard, listening to the speech daemon a
 
 import array
 import contextlib
+import dataclasses
 import functools
 import glob
 import html
@@ -18,23 +19,13 @@ MONITOR_RATE = 16000  # samples a second of the recording of everything played (
 SILENCE_LEVEL = 300  # sample magnitude below which the recording counts as silent (about -40 dBFS)
 
 
-class Failure(AssertionError):
-    pass
-
-
 def wait_until(what, condition, timeout=5.0, interval=0.01):
     """Polls condition() until it returns something true, for at most timeout seconds."""
     deadline = time.monotonic() + timeout
     while not (value := condition()):
-        if time.monotonic() >= deadline:
-            raise Failure(f"waited {timeout} s for {what}")
+        assert time.monotonic() < deadline, f"waited {timeout} s for {what}"
         time.sleep(interval)
     return value
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
 
 
 def output_of(*command):
@@ -47,7 +38,7 @@ class Session:
     process there is the session's, and none outlives it."""
 
     def __init__(self, directory):
-        self.directory, self.services = directory, {}
+        self.directory, self.services, self.speech_logs = directory, {}, []
 
     def start(self, audio=True, speech=True, screen_reader=False):
         for folder in ("home", "runtime", "logs", "speechd/modules"):
@@ -69,11 +60,11 @@ class Session:
             os.environ["DISPLAY"] = ":" + display.readline().strip()
         self.launch("dbus", "dbus-daemon", "--session", "--nofork",
                     "--address=" + os.environ["DBUS_SESSION_BUS_ADDRESS"])
-        self.wait_for("the session bus", lambda: self.bus("GetId"))
+        self.wait_for("the session bus", lambda: self.bus("org.freedesktop.DBus.GetId"))
         self.launch("at-spi", "/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
         # Asking the bus itself would have D-Bus start a second launcher outside the session.
-        self.wait_for("the accessibility bus",
-                      lambda: "true" in self.bus("NameHasOwner", "string:org.a11y.Bus"))
+        self.wait_for("the accessibility bus", lambda: "true" in self.bus(
+            "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"))
         if audio:
             self.launch("pulseaudio", "pulseaudio", "--daemonize=no", "--system=no", "-n",
                         "--exit-idle-time=-1", "--use-pid-file=no", "-F", self.write("pulse.pa", (
@@ -90,16 +81,12 @@ class Session:
         if speech:
             os.symlink("/etc/speech-dispatcher/modules/espeak-ng.conf",
                        self.path("speechd/modules/espeak-ng.conf"))
-            log = self.path("speech.log")
-            self.write("speechd/speechd.conf", f'CustomLogFile "protocol" "{log}"'
-                       '\nAddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\nLogLevel 4\n'
-                       'AudioOutputMethod "pulse"\nDefaultModule espeak-ng\nDefaultLanguage "en"\n')
             self.start_speech_daemon()
         if screen_reader:
             # Orca at its defaults with preferences of its own; its greeting carries SSML marks.
             self.launch("orca", "orca", "-u", self.path("orca"))
-            self.wait_for("Orca's greeting", lambda: re.search("Screen <.*>reader <.*>on",
-                                                               self.read("speech.log")))
+            self.wait_for("Orca's greeting", lambda: re.search(
+                "Screen <.*>reader <.*>on", self.read(self.speech_logs[-1])))
             self.switch_screen_reader(True)  # an Orca started by hand leaves it off
 
     def path(self, name):
@@ -125,15 +112,17 @@ class Session:
     def wait_for(self, what, condition):
         wait_until(what, condition, timeout=15, interval=0.05)
 
-    def bus(self, method, *arguments):
-        return output_of("dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
-                         "/org/freedesktop/DBus", "org.freedesktop.DBus." + method, *arguments)
+    def bus(self, method, *arguments, service="org.freedesktop.DBus", path="/org/freedesktop/DBus"):
+        return output_of("dbus-send", "--session", "--print-reply", f"--dest={service}", path,
+                         method, *arguments)
 
     def start_speech_daemon(self):
-        # A fresh daemon truncates its protocol log: the earlier ones are kept, numbered.
-        if os.path.exists(self.path("speech.log")):
-            earlier = len(glob.glob(self.path("speech.log.*")))
-            os.rename(self.path("speech.log"), self.path(f"speech.log.{earlier + 1}"))
+        """Starts a daemon that logs its protocol to a file of its own (a new one truncates it)."""
+        self.speech_logs.append(f"speech.{len(self.speech_logs) + 1}.log")
+        log = self.path(self.speech_logs[-1])
+        self.write("speechd/speechd.conf", f'CustomLogFile "protocol" "{log}"\nLogLevel 4\n'
+                   'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\nDefaultModule espeak-ng'
+                   '\nAudioOutputMethod "pulse"\nDefaultLanguage "en"\n')
         with contextlib.suppress(FileNotFoundError):
             os.remove(self.path("speechd.sock"))  # a killed daemon leaves it behind
         self.launch("speechd", "speech-dispatcher", "--run-single", "--config-dir",
@@ -146,14 +135,15 @@ class Session:
     def switch_screen_reader(self, on):
         """Sets the desktop's "screen reader running" switch until it reads back: the launcher's
         settings store may drop a write made while it is still starting."""
-        value = f"boolean:{str(on).lower()}"
-        status = ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus"]
-        prop = ["string:org.a11y.Status", "string:ScreenReaderEnabled"]
+        value, switch = str(on).lower(), ["string:org.a11y.Status", "string:ScreenReaderEnabled"]
+
+        def status(method, *arguments):
+            return self.bus("org.freedesktop.DBus.Properties." + method, *switch, *arguments,
+                            service="org.a11y.Bus", path="/org/a11y/bus")
 
         def switched():
-            output_of(*status, "org.freedesktop.DBus.Properties.Set", *prop, "variant:" + value)
-            return value.replace(":", " ") in output_of(
-                *status, "org.freedesktop.DBus.Properties.Get", *prop)
+            status("Set", "variant:boolean:" + value)
+            return f"boolean {value}" in status("Get")
 
         self.wait_for("the screen-reader switch", switched)
 
@@ -163,13 +153,11 @@ class Session:
         service.wait(5)  # a zombie would still hold its pid file
 
     def stop(self):
-        """Ends every process here but this one: politely, then not."""
-        for how in (signal.SIGTERM, signal.SIGKILL):
-            for pid, _, _ in self.processes():
-                with contextlib.suppress(ProcessLookupError):
-                    os.kill(pid, how)
-            with contextlib.suppress(Failure):
-                wait_until("the session to end", lambda: not self.processes(), 5, 0.05)
+        """Ends every process here but this one."""
+        for pid, _, _ in self.processes():
+            with contextlib.suppress(ProcessLookupError):
+                os.kill(pid, signal.SIGKILL)
+        wait_until("the session to end", lambda: not self.processes(), 5, 0.05)
 
     @staticmethod
     def processes():
@@ -202,17 +190,16 @@ def log_second(date):
     return time.mktime(time.strptime(date, "%a %b %d %H:%M:%S %Y"))
 
 
+@dataclasses.dataclass
 class Message:
     """A message a client gave the daemon, with the wall-clock times at which it was queued, began
     and stopped (ended or was canceled), as the daemon reports them to clients that ask."""
-
-    def __init__(self, client, text, queued):
-        self.client, self.text, self.queued = client, text, queued
-        self.begin = self.stop = None
-        self.canceled = False
-
-    def __repr__(self):
-        return f"{self.client}:{self.text!r}"
+    client: str
+    text: str
+    queued: float
+    begin: float = None
+    stop: float = None
+    canceled: bool = False
 
 
 class SpeechLog:
@@ -234,9 +221,7 @@ class SpeechLog:
 
     def _read(self):
         requests, messages = [], []
-        logs = sorted(glob.glob(self.session.path("speech.log.*")),
-                      key=lambda name: int(name.rsplit(".", 1)[1]))
-        for name in logs + [self.session.path("speech.log")]:
+        for name in self.session.speech_logs:
             self._parse(self.session.read(name), requests, messages)
         return requests, messages
 
@@ -292,15 +277,12 @@ class Monitor:
         recorder writes them a little later: it is the earliest (time - samples / rate) seen."""
         seen, deadline = [], time.time() + 0.2
         while time.time() < deadline:
-            seen.append(time.time() - self.position() / MONITOR_RATE)
+            seen.append(time.time() - os.path.getsize(self.file) / 2 / MONITOR_RATE)
             time.sleep(0.001)
         return min(seen)
 
-    def position(self):
-        return os.path.getsize(self.file) // 2
-
     def recorded_until(self):
-        return self.epoch + self.position() / MONITOR_RATE
+        return self.epoch + os.path.getsize(self.file) / 2 / MONITOR_RATE
 
     def loud(self, start, end=None):
         """The wall-clock times of the loud 10 ms frames from start to end (or now), once there."""
@@ -343,42 +325,38 @@ class Numivox:
             (app for app in pyatspi.Registry.getDesktop(0) if app and app.name == "numivox"),
             None), 10)
 
-    def find(self, role, name):
+    def find(self, name, role=pyatspi.ROLE_PUSH_BUTTON):
         if (role, name) not in self.found:
-            found = pyatspi.findDescendant(self.application(), lambda accessible: accessible
-                                           and accessible.getRole() == role
-                                           and accessible.name == name)
-            check(found, f'no {pyatspi.Role(role)} named "{name}" on AT-SPI')
-            self.found[role, name] = found
+            self.found[role, name] = pyatspi.findDescendant(self.application(), lambda each: (
+                each and (each.getRole(), each.name) == (role, name)))
+            assert self.found[role, name], f'no {pyatspi.Role(role)} named "{name}" on AT-SPI'
         return self.found[role, name]
 
-    def text_of(self, name):
-        text = self.find(pyatspi.ROLE_TEXT, name).queryText()
+    def text(self, name):
+        text = self.find(name, pyatspi.ROLE_TEXT).queryText()
         return text.getText(0, text.characterCount)
 
     def display(self):
-        return self.text_of("Display")
+        return self.text("Display")
 
     def transcript(self):
-        return self.text_of("Transcript")
+        return self.text("Transcript")
 
     def frame_names(self):
         return [frame.name for frame in self.application()]
 
-    def has_state(self, role, name, state):
-        return self.find(role, name).getState().contains(state)
-
-    def enabled(self, name):
-        return self.has_state(pyatspi.ROLE_PUSH_BUTTON, name, pyatspi.STATE_ENABLED)
+    def enabled(self, key):
+        return self.find(key).getState().contains(pyatspi.STATE_ENABLED)
 
     def checked(self, menu_item):
-        return self.has_state(pyatspi.ROLE_MENU_ITEM, menu_item, pyatspi.STATE_CHECKED)
+        return self.find(menu_item, pyatspi.ROLE_MENU_ITEM).getState().contains(
+            pyatspi.STATE_CHECKED)
 
     def press(self, name, role=pyatspi.ROLE_PUSH_BUTTON):
         """Presses a key (or menu item) through its accessible action, as a screen reader does."""
-        action = self.find(role, name).queryAction()
+        action = self.find(name, role).queryAction()
         names = [action.getName(i) for i in range(action.nActions)]
-        check("Press" in names, f'"{name}" offers no Press action (disabled?)')
+        assert "Press" in names, f'"{name}" offers no Press action (disabled?)'
         pressed = time.time()
         action.doAction(names.index("Press"))
         return pressed
@@ -404,8 +382,3 @@ class Numivox:
             subprocess.run(["xdotool", *down, "keydown", key, "sleep", "0.05", "keyup", key, *up],
                            check=True)
         return moments
-
-    def kill(self):
-        if self.process.poll() is None:
-            self.process.kill()
-            self.process.wait()

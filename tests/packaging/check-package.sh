@@ -8,10 +8,7 @@ set -euo pipefail
 build_dir=$(realpath "$1")
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 (cd "$build_dir" && cpack -G DEB -B "$scratch/package" >"$scratch/cpack.log") ||
     { cat "$scratch/cpack.log" >&2; fail "cpack could not build the package"; }
