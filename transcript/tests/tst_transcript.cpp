@@ -7,21 +7,20 @@
 #include <QtTest>
 #include <QtWidgets>
 
-// The transcript field with Qt's own dialogs answered as each test scripts them.
 class tst_transcript : public QObject, OutputDialogs
 {
     Q_OBJECT
 
     QTimer poll;
-    std::function<void(QDialog *)> answer;
-    QString offered, typed; // the save questions asked, the path of the answer
+    std::function<void(QDialog *)> answer; // to Qt's own dialogs, as each test scripts it
+    QStringList offered, typed; // the save questions asked, the paths answered
 
     bool pageSetup(QPrinter &) override { return false; }
     bool print(QPrinter &) override { return false; }
     QString saveFileName(const QString &type, const QString &name, QWidget *) override
     {
-        offered += type + u' ' + name + u' ';
-        return typed;
+        offered << type + u' ' + name;
+        return typed.takeFirst();
     }
 
 private slots:
@@ -36,8 +35,7 @@ private slots:
         QVERIFY(FileTypes::find("Text/Plain") && !FileTypes::find("image"));
     }
 
-    // Copy, by key or menu, takes the whole text, even where a window's shortcut would.
-    void copy()
+    void copy() // by key or menu: the whole text, even where a window's shortcut would take it
     {
         editFieldExtras field;
         field.setReadOnly(true);
@@ -49,29 +47,26 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), field.toPlainText());
         QGuiApplication::clipboard()->clear();
         QTimer::singleShot(0, [] { // the menu's first item that is enabled
-            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
-            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+            QTest::keySequence(QApplication::activePopupWidget(), QKeySequence("Down, Return"));
         });
         QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, {});
         QApplication::sendEvent(field.viewport(), &menuKey);
         QCOMPARE(QGuiApplication::clipboard()->text(), field.toPlainText());
     }
 
-    // Cancelling prints nothing, else every line once, in order, wrapped within 65-point margins
-    // of the printable area, the sheets numbered from 1 below them, in black in a dark theme too.
+    // Every line printed within 65-point margins, on sheets numbered below them, in black.
     void printing()
     {
-        QPalette dark;
-        dark.setColor(QPalette::Text, Qt::white);
-        QApplication::setPalette(dark);
+        QApplication::setPalette(QPalette(Qt::black)); // a dark theme: white text on black
         const QTemporaryDir folder;
+        const QString sheets = folder.filePath("sheets");
         bool cancelled = false;
         answer = [&](QDialog *dialog) { // page setup, then print
             auto *print = qobject_cast<QPrintDialog *>(dialog);
             if (QPrinter *printer = print ? print->printer() : nullptr) {
-                printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                    QMarginsF(36, 36, 36, 36), QPageLayout::Point));
-                printer->setOutputFileName(folder.filePath("sheets.pdf"));
+                printer->setPageLayout(
+                    { QPageSize::A4, QPageLayout::Portrait, { 36, 36, 36, 36 } });
+                printer->setOutputFileName(sheets + ".pdf");
             }
             dialog->done(!print || std::exchange(cancelled, true)); // cancels the first print only
         };
@@ -80,10 +75,10 @@ private slots:
         for (int line = 1; line <= 120; ++line)
             all.append(line), field.append(QString::number(line) + QString(" -").repeated(80));
         field.print(/*pageNumbers*/ true);
-        QVERIFY(!QFile::exists(folder.filePath("sheets.pdf")));
+        QVERIFY(!QFile::exists(sheets + ".pdf")); // cancelled
         field.print(true);
         QProcess pdftotext;
-        pdftotext.start("pdftotext", { "-tsv", folder.filePath("sheets.pdf"), "-" });
+        pdftotext.start("pdftotext", { "-tsv", sheets + ".pdf", "-" });
         QVERIFY(pdftotext.waitForFinished());
         QRectF footers, text; // around all their words, in points
         for (const QByteArray &item : pdftotext.readAllStandardOutput().split('\n')) {
@@ -97,40 +92,34 @@ private slots:
             else if (f[0] == "5" && (text |= box, f[11] != "-"))
                 lines.append(f[11].toInt());
         }
-        QCOMPARE(lines, all);
-        QCOMPARE(pages, all.first(pages.size()));
-        QVERIFY(text.topLeft().toPoint() == QPoint(101, 101) && text.right() < 495);
+        QCOMPARE(lines, all); // each once, in order, wrapped
+        QCOMPARE(pages, all.first(pages.size())); // below each sheet, counting from 1
+        QVERIFY(text.topLeft().toPoint() == QPoint(101, 101) && text.right() < 495); // 36 + 65
         QVERIFY(footers.toRect().topLeft() == QPoint(101, 795) && qRound(footers.height()) == 8);
-        QProcess::execute("pdftoppm",
-            { "-png", "-singlefile", folder.filePath("sheets.pdf"), folder.filePath("sheet") });
-        QImage inked
-            = QImage(folder.filePath("sheet.png")).convertToFormat(QImage::Format_Grayscale8);
-        inked = inked.copy(0, 0, inked.width(), inked.height() / 2); // above the footer
+        QProcess::execute(
+            "pdftoppm", { "-gray", "-singlefile", "-H", "800", sheets + ".pdf", sheets });
+        const QImage inked(sheets + ".pgm"); // above the footer: in black in a dark theme too
         QVERIFY(*std::min_element(inked.constBits(), inked.constBits() + inked.sizeInBytes()) < 64);
     }
 
-    // Qt's save question offers text files first. A default name without ".txt" has it appended
-    // (the names answered here: Qt's dialog may reset a typed name when its folder loads).
     void save()
     {
         QStringList types;
         answer = [&](auto *d) { types = static_cast<QFileDialog *>(d)->nameFilters(), d->done(0); };
         QCOMPARE(outputDialogs().saveFileName("text", "untitled.txt", nullptr), QString());
-        QVERIFY(types.size() == 2 && types[0].endsWith(" *.txt)")); // and then all files
+        QVERIFY(types.size() == 2 && types[0].endsWith(" *.txt)")); // text files, then all files
         const QTemporaryDir dir;
-        installOutputDialogs(this);
+        installOutputDialogs(this); // the names answered: Qt's dialog may reset a typed one
         editFieldExtras field;
         field.setPlainText(QStringLiteral("12\n÷ 4\n---\n3\n"));
-        for (const QString name : { "a", "b", "" }) { // "": cancel
-            typed = name.isEmpty() ? name : dir.filePath(name);
-            name == u"a" ? field.save() : field.save(QStringLiteral("text"), "transcript");
-        }
+        typed = { dir.filePath("a"), dir.filePath("b") };
+        field.save();
+        field.save(QStringLiteral("text"), "transcript"); // with ".txt" appended
         installOutputDialogs(nullptr);
-        QCOMPARE(offered, "text untitled.txt text transcript text transcript ");
+        QCOMPARE(offered, QStringList({ "text untitled.txt", "text transcript" }));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).join(u','), "a,b.txt");
-        QFile saved(dir.filePath(QStringLiteral("a")));
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(), field.toPlainText().toUtf8()); // UTF-8, with the line ends
+        QFile saved(dir.filePath(QStringLiteral("a"))); // in UTF-8, with the line ends
+        QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll() == field.toPlainText().toUtf8());
         QVERIFY(!saveTextFile(dir.filePath("missing/a"), "into a folder that is not there"));
     }
 };
