@@ -38,6 +38,7 @@ class Session:
     process there is the session's, and none outlives it."""
 
     def __init__(self, directory):
+        assert os.getpid() == 1, "a session runs as the first process of a PID namespace"
         self.directory, self.services, self.speech_logs = directory, {}, []
 
     def start(self, audio=True, speech=True, screen_reader=False):
@@ -153,10 +154,8 @@ class Session:
         service.wait(5)  # a zombie would still hold its pid file
 
     def stop(self):
-        """Ends every process here but this one."""
-        for pid, _, _ in self.processes():
-            with contextlib.suppress(ProcessLookupError):
-                os.kill(pid, signal.SIGKILL)
+        """Ends every process here but this one, the namespace's first."""
+        os.kill(-1, signal.SIGKILL)
         wait_until("the session to end", lambda: not self.processes(), 5, 0.05)
 
     @staticmethod
@@ -296,10 +295,6 @@ class Monitor:
             samples.frombytes(recording.read(int((end - start) * MONITOR_RATE) * 2))
         return [self.epoch + (first + i) / MONITOR_RATE for i in range(0, len(samples),
                 self.FRAME) if max(map(abs, samples[i:i + self.FRAME])) > SILENCE_LEVEL]
-
-    def silent_for(self, seconds):
-        end = self.recorded_until()
-        return not self.loud(end - seconds, end)
 
 
 class Numivox:
