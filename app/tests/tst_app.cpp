@@ -12,13 +12,7 @@
 #include <QTest>
 #include <QTextEdit>
 
-QAtomicInt utterances = 0; // how many reached the speech daemon
-
-struct CountingConnection final : SpeechConnection
-{
-    bool say(const std::string &, SpeechPriority) override { return ++utterances > 0; }
-    bool cancelOwnSpeech() override { return true; }
-};
+QAtomicInt tries = 0; // to reach a speech daemon never there: once at start, then for each phrase
 
 // The one application object, as the program runs it; what it says and asks lands in `effects`.
 class AppTest : public QObject, public SpeechService, public OutputDialogs
@@ -43,9 +37,8 @@ private slots:
     // platform tells none (as here), it starts. A damaged settings file reads as the defaults.
     void startPassesTheReleaseGate()
     {
-        const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + "/numivox";
-        QFile damaged(folder + "/numivox.conf");
-        QVERIFY(QDir().mkpath(folder) && damaged.open(QIODevice::WriteOnly)
+        QFile damaged(qEnvironmentVariable("XDG_CONFIG_HOME") + "/numivox/numivox.conf");
+        QVERIFY(QDir().mkpath(QFileInfo(damaged).path()) && damaged.open(QIODevice::WriteOnly)
             && damaged.write("[General\nspeakKeys=\x01\xff") && damaged.flush());
         app.setMessageBox([this](const QString &text) { effects.append(text); });
         for (const int release : { 0x1039, 0x1040 }) {
@@ -59,7 +52,7 @@ private slots:
             QStringList({ "numivox", "1.5", "Geneva", "12", "Quit Numivox" }));
         QVERIFY(!item("HelpAbout")->isVisible() && item("SpeechSpeakKeys")->isChecked()
             && mGlobals.bSpeech);
-        QTRY_VERIFY(utterances > 0); // "ready", through the application's own speech service
+        QTRY_VERIFY(tries > 1); // "ready", through the application's own speech worker
         installSpeech(this);
         installOutputDialogs(this);
         QTRY_VERIFY(mainWindow()->findChild<QWidget *>("PushButton17")->isEnabled()); // keys wake
@@ -74,7 +67,6 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QStringList>("done");
         // clang-format off
-        QTest::newRow("nothing")              << "numivox" << QStringList { "the calculator starts" };
         QTest::newRow("Qt's options")         << "numivox -platform offscreen --style=Fusion -reverse -session 1" << QStringList { "the calculator starts" };
         QTest::newRow("-h with Qt's")         << "numivox -platform xcb -h" << QStringList { "0 Usage: " };
         QTest::newRow("--version")            << "numivox --version" << QStringList { "0 numivox 1.5\n|" };
@@ -131,17 +123,15 @@ private slots:
     // calculator; other reports do not, and without a bus (as here) no screen reader runs.
     void followsTheScreenReaderSwitch()
     {
-        const auto report = [this](const char *interfaceName, const char *property, bool on) {
+        const auto report = [this](const char *name, bool on, const char *of = "org.a11y.Status") {
             QMetaObject::invokeMethod(app.findChild<ScreenReaderStatus *>(), "propertiesChanged",
-                Q_ARG(QString, interfaceName),
-                Q_ARG(QVariantMap, QVariantMap({ { property, on } })), Q_ARG(QStringList, {}));
+                Q_ARG(QString, of), Q_ARG(QVariantMap, QVariantMap({ { name, on } })),
+                Q_ARG(QStringList, {}));
             return mGlobals.screenReaderRunning;
         };
-        QVERIFY(!mGlobals.screenReaderRunning
-            && !report("org.a11y.Other", "ScreenReaderEnabled", true)
-            && !report("org.a11y.Status", "IsEnabled", true));
-        QVERIFY(report("org.a11y.Status", "ScreenReaderEnabled", true));
-        QVERIFY(!report("org.a11y.Status", "ScreenReaderEnabled", false));
+        QVERIFY(!mGlobals.screenReaderRunning && report("ScreenReaderEnabled", true)
+            && report("ScreenReaderEnabled", false, "org.a11y.Other") && report("IsEnabled", false)
+            && !report("ScreenReaderEnabled", false));
     }
 
     // Last: Speak Keys, turned off above, stays off as the next run starts; Quit closes it all.
@@ -159,7 +149,7 @@ int main(int argc, char *argv[])
     QTemporaryDir home; // the user's settings, in a scratch folder
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
     qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-    App app(argc, argv, [] { return std::make_unique<CountingConnection>(); });
+    App app(argc, argv, [] { return ++tries, nullptr; });
     AppTest test;
     return QTest::qExec(&test, argc, argv);
 }

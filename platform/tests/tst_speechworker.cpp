@@ -1,9 +1,8 @@
 #include "platform/SpeechWorker.h"
 
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QTest>
 
-#include <condition_variable>
 #include <mutex>
 #include <optional>
 
@@ -12,78 +11,55 @@ using namespace std::chrono_literals;
 namespace {
 
 // A speech daemon that logs what its connections do: "open", "refused", "closed", "cancel", and
-// "message:" or "text:" before what is said at that priority.
+// "message:" or "text:" before what is said at that priority, "failed " before a call it fails.
 struct Daemon
 {
-    std::mutex mutex;
-    std::condition_variable changed;
+    struct Connection final : SpeechConnection
+    {
+        explicit Connection(Daemon &daemon)
+            : daemon(daemon)
+        { }
+        ~Connection() override { daemon.log(QStringLiteral("closed")); }
+        bool say(const std::string &text, SpeechPriority priority) override
+        {
+            const char *tag = priority == SpeechPriority::Message ? "message:" : "text:";
+            return daemon.call(tag + QString::fromStdString(text));
+        }
+        bool cancelOwnSpeech() override { return daemon.call(QStringLiteral("cancel")); }
+        Daemon &daemon;
+    };
+
+    std::mutex logging, answering;
+    std::unique_lock<std::mutex> hung { answering }; // till a test lets go, calls hold once logged
     QStringList events;
-    bool hung = false; // each call holds once logged, as when the daemon stopped answering
     int refusals = 0, failures = 0; // the first opens refused, the first calls failed
 
     void log(const QString &event)
     {
-        const std::lock_guard lock(mutex);
+        const std::lock_guard lock(logging);
         events.append(event);
-        changed.notify_all();
+    }
+    QStringList heard()
+    {
+        const std::lock_guard lock(logging);
+        return events;
+    }
+    std::unique_ptr<SpeechConnection> operator()() // opens a connection, for a worker
+    {
+        const bool refused = refusals-- > 0;
+        log(refused ? "refused" : "open");
+        return refused ? nullptr : std::make_unique<Connection>(*this);
     }
     bool call(const QString &event)
     {
-        if (failures > 0) {
-            --failures;
-            return false;
-        }
-        std::unique_lock lock(mutex);
-        events.append(event);
-        changed.notify_all();
-        changed.wait(lock, [this] { return !hung; });
-        return true;
-    }
-    void hang(bool on)
-    {
-        const std::lock_guard lock(mutex);
-        hung = on;
-        changed.notify_all();
-    }
-    QStringList await(qsizetype count) // the events once there are `count`, or after 2 s
-    {
-        std::unique_lock lock(mutex);
-        changed.wait_for(lock, 2s, [&] { return events.size() >= count; });
-        return events;
+        const bool failed = failures-- > 0;
+        log(failed ? "failed " + event : event);
+        const std::lock_guard held(answering);
+        return !failed;
     }
 };
 
-class Connection final : public SpeechConnection
-{
-public:
-    explicit Connection(Daemon &daemon)
-        : daemon(daemon)
-    { }
-    ~Connection() override { daemon.log(QStringLiteral("closed")); }
-
-    bool say(const std::string &text, SpeechPriority priority) override
-    {
-        const char *tag = priority == SpeechPriority::Message ? "message:" : "text:";
-        return daemon.call(tag + QString::fromStdString(text));
-    }
-    bool cancelOwnSpeech() override { return daemon.call(QStringLiteral("cancel")); }
-
-private:
-    Daemon &daemon;
-};
-
-SpeechConnectionFactory connectTo(Daemon &daemon)
-{
-    return [&daemon]() -> std::unique_ptr<SpeechConnection> {
-        const bool refused = daemon.refusals > 0;
-        daemon.refusals -= refused;
-        daemon.log(refused ? "refused" : "open");
-        return refused ? nullptr : std::make_unique<Connection>(daemon);
-    };
-}
-
-// A call as the tests write it: "!" first when it interrupts, "~" when a mere echo, then its
-// phrases between "|".
+// A call as the tests write it: "!" first to interrupt, "~" for a mere echo, phrases between "|".
 void speak(SpeechService &speech, QString call)
 {
     const Interrupt interrupt = call.startsWith(u'!') ? Interrupt::Yes : Interrupt::No;
@@ -99,29 +75,24 @@ class SpeechWorkerTest : public QObject
     Q_OBJECT
 
 private slots:
-    // What must be heard goes at a priority the daemon never drops for another client's speech;
-    // the phrases of one call go as one utterance, so no silence comes between them, and editing
-    // keys by name. The daemon holds the first call while the others are made: an interrupting
-    // one drops those still waiting. A missing or lost connection is opened again for a phrase.
+    // What must be heard goes at message priority, never dropped for other clients; one call's
+    // phrases as one utterance, editing keys by name. With the first call held, an interrupting one
+    // drops those still waiting. A missing or lost connection is opened anew for a phrase.
     void calls_data()
     {
-        QTest::addColumn<int>("refusals");
-        QTest::addColumn<int>("failures");
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<QStringList>("heard");
         // clang-format off
-        QTest::newRow("result after equals") << 0 << 0 << QStringList { "!equals|15" } << QStringList { "open", "cancel", "message:equals 15" };
-        QTest::newRow("result alone")        << 0 << 0 << QStringList { "15" } << QStringList { "open", "message:15" };
-        QTest::newRow("clicked key")         << 0 << 0 << QStringList { "!~seven" } << QStringList { "open", "cancel", "text:seven" };
-        QTest::newRow("typed keys")          << 0 << 0 << QStringList { "~\b|\t|\r|\x03|\x1b|\x1c|\x1d|\x1e|\x1f|\x7f|\x01|7\b" }
+        QTest::newRow("result after stop") << QStringList { "!", "equals|15" } << QStringList { "open", "cancel", "message:equals 15" };
+        QTest::newRow("typed keys")        << QStringList { "~\b|\t|\r|\x03|\x1b|\x1c|\x1d|\x1e|\x1f|\x7f|\x01|7\b" }
             << QStringList { "open", "text:backspace tab return enter escape left right up down delete control character 7\b" };
-        QTest::newRow("stop only")           << 0 << 0 << QStringList { "!", "next" } << QStringList { "open", "cancel", "message:next" };
-        QTest::newRow("interrupts")          << 0 << 0 << QStringList { "!~one", "!~two", "!~three", "~and four" }
+        QTest::newRow("interrupts")        << QStringList { "!~one", "!~two", "!~three", "~and four" }
             << QStringList { "open", "cancel", "text:one", "cancel", "text:three", "text:and four" };
-        QTest::newRow("missing daemon")      << 2 << 0 << QStringList { "~lost", "~back" } << QStringList { "refused", "refused", "open", "text:back" };
-        QTest::newRow("lost connection")     << 0 << 1 << QStringList { "~one", "~two" } << QStringList { "open", "open", "closed", "text:one", "text:two" };
-        QTest::newRow("lost for a phrase")   << 0 << 2 << QStringList { "!~lost", "~back" }
-            << QStringList { "open", "open", "closed", "closed", "open", "text:back" };
+        QTest::newRow("missing daemon")    << QStringList { "~lost", "~back" } << QStringList { "refused", "refused", "open", "text:back" };
+        QTest::newRow("lost connection")   << QStringList { "~one", "~two" }
+            << QStringList { "open", "failed text:one", "open", "closed", "text:one", "text:two" };
+        QTest::newRow("lost for a phrase") << QStringList { "!~lost", "~back" }
+            << QStringList { "open", "failed cancel", "open", "closed", "failed cancel", "closed", "open", "text:back" };
         // clang-format on
     }
     void calls()
@@ -129,21 +100,17 @@ private slots:
         QFETCH(QStringList, calls);
         QFETCH(QStringList, heard);
         Daemon daemon;
-        QFETCH(int, refusals);
-        QFETCH(int, failures);
-        daemon.refusals = refusals, daemon.failures = failures, daemon.hung = true;
-        QElapsedTimer quitting;
-        {
-            SpeechWorker worker(connectTo(daemon), 2s);
-            speak(worker, calls.takeFirst());
-            daemon.await(2);
-            for (const QString &call : std::as_const(calls))
-                speak(worker, call);
-            daemon.hang(false);
-            QCOMPARE(daemon.await(heard.size()), heard);
-            quitting.start();
-        }
-        QVERIFY2(quitting.elapsed() < 1000, "an idle worker waited out its grace period");
+        daemon.refusals = heard.count("refused"), daemon.failures = heard.filter("failed ").size();
+        std::optional<SpeechWorker> worker(std::in_place, std::ref(daemon), 2s);
+        speak(*worker, calls.takeFirst());
+        QTRY_VERIFY(daemon.heard().size() >= 2);
+        for (const QString &call : std::as_const(calls))
+            speak(*worker, call);
+        daemon.hung.unlock();
+        QTRY_COMPARE(daemon.heard(), heard);
+        const QDeadlineTimer quitting(1000);
+        worker.reset();
+        QVERIFY2(!quitting.hasExpired(), "an idle worker waited out its grace period");
     }
 
     // Neither speaking nor quitting waits for a hung daemon. Behind it, calls beyond 64 waiting
@@ -151,29 +118,27 @@ private slots:
     void hungDaemon()
     {
         Daemon daemon;
-        std::optional<SpeechWorker> worker(std::in_place, connectTo(daemon), 50ms);
-        daemon.hang(true);
+        std::optional<SpeechWorker> worker(std::in_place, std::ref(daemon), 50ms);
         speak(*worker, "~stuck");
-        QStringList heard = daemon.await(2);
-        QElapsedTimer timer;
-        timer.start();
-        for (int i = 0; i < 1000; ++i) {
+        QStringList heard { "open", "text:stuck" };
+        QTRY_COMPARE(daemon.heard(), heard);
+        const QDeadlineTimer speaking(1000);
+        for (int i = 0; i < 1000; ++i)
             speak(*worker, QString::number(i));
-            if (i >= 960)
-                heard.append("message:" + QString::number(i));
-        }
-        QVERIFY2(timer.elapsed() < 1000, "speaking waited for a hung daemon");
-        daemon.hang(false);
-        QCOMPARE(daemon.await(heard.size()), heard);
+        QVERIFY2(!speaking.hasExpired(), "speaking waited for a hung daemon");
+        for (int i = 15 * 64; i < 1000; ++i) // those after the last drop, of 64 waiting
+            heard.append("message:" + QString::number(i));
+        daemon.hung.unlock();
+        QTRY_COMPARE(daemon.heard(), heard);
 
-        daemon.hang(true);
+        daemon.hung.lock();
         speak(*worker, "~stuck again");
-        daemon.await(heard.size() + 1);
-        timer.restart();
+        QTRY_COMPARE(daemon.heard().last(), "text:stuck again");
+        const QDeadlineTimer quitting(1000);
         worker.reset(); // leaves the stuck worker behind after its grace period
-        QVERIFY2(timer.elapsed() < 1000, "quitting waited for a hung daemon");
-        daemon.hang(false); // lets the abandoned worker close its connection, and end
-        QCOMPARE(daemon.await(heard.size() + 2).last(), "closed");
+        QVERIFY2(!quitting.hasExpired(), "quitting waited for a hung daemon");
+        daemon.hung.unlock(); // lets the abandoned worker close its connection, and end
+        QTRY_COMPARE(daemon.heard().last(), "closed");
     }
 };
 
