@@ -71,10 +71,8 @@ private slots:
         QTest::newRow("-h with Qt's")         << "numivox -platform xcb -h" << QStringList { "0 Usage: " };
         QTest::newRow("--version")            << "numivox --version" << QStringList { "0 numivox 1.5\n|" };
         QTest::newRow("unknown option")       << "numivox --bogus" << QStringList { "2 |numivox: Unknown option 'bogus'.\n\nUsage:" };
-        QTest::newRow("clear work area")      << "Ctrl+L" << QStringList { "clear work area" };
-        QTest::newRow("clear all")            << "Ctrl+Shift+L" << QStringList { "clear all" };
-        QTest::newRow("say display")          << "Ctrl+D" << QStringList { "12" };
-        QTest::newRow("say last calculation") << "Ctrl+R" << QStringList { "7 divide by negative 2 equals negative 3.5" };
+        QTest::newRow("clear")                << "Ctrl+L, Ctrl+Shift+L" << QStringList { "clear work area", "clear all" };
+        QTest::newRow("say display, last")    << "Ctrl+D, Ctrl+R" << QStringList { "12", "7 divide by negative 2 equals negative 3.5" };
         QTest::newRow("copy transcript")      << "Ctrl+Shift+C" << QStringList { "copied " + tape };
         QTest::newRow("save transcript")      << "Ctrl+S" << QStringList { "text as untitled.txt" };
         QTest::newRow("print transcript")     << "Ctrl+P" << QStringList { "page setup" };
@@ -119,8 +117,7 @@ private slots:
         QCOMPARE(effects, done);
     }
 
-    // The desktop's screen-reader switch, as its accessibility bus reports a change, reaches the
-    // calculator; other reports do not, and without a bus (as here) no screen reader runs.
+    // The bus's screen-reader switch reaches the calculator, other reports not; no bus, no reader.
     void followsTheScreenReaderSwitch()
     {
         const auto report = [this](const char *name, bool on, const char *of = "org.a11y.Status") {
