@@ -30,50 +30,30 @@ class InfoWindowsTest : public QObject, public SpeechService
         installUrlOpener([this](const QUrl &url) { calls.append("open " + url.toString()); });
 
         wAbout about;
-        about.show();
-        QVERIFY(QTest::qWaitForWindowActive(&about));
-        QCOMPARE(QAccessible::queryAccessibleInterface(&about)->role(), QAccessible::Dialog);
-        auto *link = about.findChild<LinkLabel *>(); // Space opens it; Tab shows the focus
-        QTest::keySequence(link, QKeySequence("Space, A, Ctrl+Return, Tab"));
-        QAccessibleInterface *linkFace = QAccessible::queryAccessibleInterface(link);
-        linkFace->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        const QImage focused = link->grab().toImage();
-        link->clearFocus();
-        QVERIFY(link->grab().toImage() != focused);
-        linkFace->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
-        QVERIFY(link->hasFocus() && linkFace->role() == QAccessible::Link);
-        const QString opened = "open https://www.numivox.org/numivox.htm";
-        QStringList expected
-            = { "Numivox version 1.5. Copyright 2024 The Numivox Project. All rights reserved.",
-                  opened, opened, "Help" };
-
         wHelp help;
-        help.show();
-        QVERIFY(QTest::qWaitForWindowActive(&help) && help.minimumSize() == help.maximumSize());
-        QCOMPARE(QAccessible::queryAccessibleInterface(&help)->role(), QAccessible::Window);
-        QStringList names; // what a screen reader reads; and the looks, as in the pictures:
-        for (QWidget *window : QWidgetList { &about, &help }) {
-            for (QWidget *text :
-                window->findChildren<QWidget *>(QRegularExpression("^(EditField|StaticText[124])")))
-                names << text->accessibleName();
-            const QString picture = window->windowTitle().toLower() + ".png"; // saved if it differs
-            const QImage image = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            if (image != QImage(QFINDTESTDATA("looks/" + picture)).convertToFormat(image.format()))
-                QFAIL(qPrintable(picture + (image.save(picture) ? " looks different now" : "")));
+        for (QWidget *window : QWidgetList { &about, &help }) { // the looks, as in the pictures
+            window->show();
+            QVERIFY(QTest::qWaitForWindowActive(window)
+                && window->minimumSize() == window->maximumSize());
+            const QString picture = window->windowTitle().toLower() + ".png"; // saved as it is now
+            QVERIFY(window->grab().toImage().convertToFormat(QImage::Format_RGB32).save(picture));
+            QCOMPARE(QImage(picture), QImage(QFINDTESTDATA("looks/" + picture)));
         }
-        QCOMPARE(names.join('|'),
-            "Numivox version 1.5|Copyright 2024 The Numivox Project. All rights reserved.|"
-            "https://www.numivox.org/numivox.htm|Help text|https://www.numivox.org/numivox.htm|"
-            "General Information|What's new in this version?");
+        QCOMPARE(QAccessible::queryAccessibleInterface(&about)->role(), QAccessible::Dialog);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&help)->role(), QAccessible::Window);
         QVERIFY(help.findChild<LinkLabel *>("StaticText1")->font().underline()); // past the edge
+        const QString home = "https://www.numivox.org/numivox.htm", opened = "open " + home;
+        QStringList expected // each window's name as it comes to the front; Tab's first two
+            = { "Numivox version 1.5. Copyright 2024 The Numivox Project. All rights reserved.",
+                  "Help", "!~" + home, "!~Help text" };
 
         auto *pane = help.findChild<QTextEdit *>();
         const auto press = [&expected](Qt::Key key) { // Tab says the name of where it goes
             QTest::keyClick(QApplication::focusWidget(), key);
             expected.append("!~" + QApplication::focusWidget()->accessibleName());
         };
-        press(Qt::Key_Backtab); // to the home page's link, and back to the text
-        press(Qt::Key_Tab);
+        QTest::keyClick(pane, Qt::Key_Backtab); // to the home page's link, and back to the text
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         for (int topic = 1; topic <= 7; ++topic) {
             for (int tab = 0; tab < topic; ++tab)
                 press(Qt::Key_Tab);
@@ -92,11 +72,21 @@ class InfoWindowsTest : public QObject, public SpeechService
         QTest::mouseRelease(&help, Qt::LeftButton, {}, QPoint(30, 70)); // let go anywhere, it opens
         QVERIFY(pane->toPlainText().startsWith("General Information\n") && pane->hasFocus()
             && pane->accessibleDescription().isEmpty());
-
         QTest::keyClick(pane, Qt::Key_Escape); // closes Help, stopping its reading
         about.activateWindow(); // About, in front again, says again what it is
         QVERIFY(QTest::qWaitForWindowActive(&about));
-        QCOMPARE(calls, screenReader ? QStringList(2, opened) : expected << "!" << expected[0]);
+
+        auto *link = about.findChild<LinkLabel *>(); // Space opens it; Tab shows the focus
+        QTest::keySequence(link, QKeySequence("Space, A, Ctrl+Return, Tab"));
+        QAccessibleInterface *linkFace = QAccessible::queryAccessibleInterface(link);
+        linkFace->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        const QImage focused = link->grab().toImage();
+        link->clearFocus();
+        QVERIFY(link->grab().toImage() != focused);
+        linkFace->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+        QVERIFY(link->hasFocus() && linkFace->role() == QAccessible::Link);
+        expected << "!" << expected[0] << opened << opened;
+        QCOMPARE(calls, screenReader ? expected.last(2) : expected); // a screen reader: links only
     }
 
 private slots:
