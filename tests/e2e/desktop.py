@@ -8,6 +8,7 @@ import functools
 import glob
 import html
 import os
+import pathlib
 import re
 import signal
 import subprocess
@@ -94,13 +95,11 @@ class Session:
         return os.path.join(self.directory, name)
 
     def read(self, name):
-        with contextlib.suppress(FileNotFoundError), open(self.path(name), errors="replace") as f:
-            return f.read()
-        return ""
+        path = pathlib.Path(self.path(name))
+        return path.read_text(errors="replace") if path.exists() else ""
 
     def write(self, name, text):
-        with open(self.path(name), "w") as file:
-            file.write(text)
+        pathlib.Path(self.path(name)).write_text(text)
         return self.path(name)
 
     def launch(self, name, *command, **options):

@@ -24,9 +24,8 @@ OUTPUT_LAG_S = 0.03  # from the daemon's report of a message's begin or end to i
 
 
 def keys(app, log, act, rows):
-    """Acts on each key of (key, phrases[, display]) rows (app.press clicks, app.type types) and
-    waits for the phrases (a leading "!": after a cancel of the program's own speech) and the
-    display; nothing else may be said."""
+    """Acts on each key of (key, phrases[, display]) rows, waits for the phrases ("!" first: after
+    a cancel of the program's own speech) and the display, and checks nothing else was said."""
     for key, phrases, *display in rows:
         mark = len(log.events())
         act(key)

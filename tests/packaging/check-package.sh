@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package and checks that it carries what a desktop and a distribution need:
-# the program, a valid desktop entry and metadata, the icon, the manual page, copyright and
-# changelog, dependencies that bring the speech daemon and its voice, nothing lintian objects to;
-# and that the packaged program answers --version with no display at all.
+# Builds the Debian package and checks that it carries what a desktop and a distribution need,
+# that lintian finds nothing to object to, and that the program answers --version with no display.
 #   check-package.sh BUILD_DIR
 set -euo pipefail
 build_dir=$(realpath "$1")
