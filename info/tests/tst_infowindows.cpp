@@ -35,9 +35,13 @@ class InfoWindowsTest : public QObject, public SpeechService
             window->show();
             QVERIFY(QTest::qWaitForWindowActive(window)
                 && window->minimumSize() == window->maximumSize());
-            const QString picture = window->windowTitle().toLower() + ".png"; // saved as it is now
-            QVERIFY(window->grab().toImage().convertToFormat(QImage::Format_RGB32).save(picture));
-            QCOMPARE(QImage(picture), QImage(QFINDTESTDATA("looks/" + picture)));
+            const QString picture = window->windowTitle().toLower() + ".png";
+            const QImage looks = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const QImage before
+                = QImage(QFINDTESTDATA("looks/" + picture)).convertToFormat(looks.format());
+            if (looks != before)
+                looks.save(picture); // beside the test, to look at and, if right, copy over
+            QCOMPARE(looks, before);
         }
         QCOMPARE(QAccessible::queryAccessibleInterface(&about)->role(), QAccessible::Dialog);
         QCOMPARE(QAccessible::queryAccessibleInterface(&help)->role(), QAccessible::Window);

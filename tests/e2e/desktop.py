@@ -275,12 +275,15 @@ class Monitor:
         recorder writes them a little later: it is the earliest (time - samples / rate) seen."""
         seen, deadline = [], time.time() + 0.2
         while time.time() < deadline:
-            seen.append(time.time() - os.path.getsize(self.file) / 2 / MONITOR_RATE)
+            seen.append(time.time() - self.seconds())
             time.sleep(0.001)
         return min(seen)
 
+    def seconds(self):
+        return os.path.getsize(self.file) / 2 / MONITOR_RATE  # of 16-bit samples recorded
+
     def recorded_until(self):
-        return self.epoch + os.path.getsize(self.file) / 2 / MONITOR_RATE
+        return self.epoch + self.seconds()
 
     def loud(self, start, end=None):
         """The wall-clock times of the loud 10 ms frames from start to end (or now), once there."""

@@ -12,8 +12,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
     { cat "$scratch/cpack.log" >&2; fail "cpack could not build the package"; }
 package=$(find "$scratch/package" -maxdepth 1 -name 'numivox_*.deb' | head -n1)
 [ -n "$package" ] || fail "cpack made no numivox_*.deb"
-root=$scratch/root/usr
-dpkg-deb --extract "$package" "$scratch/root"
+root=$scratch/contents/usr
+dpkg-deb --extract "$package" "$scratch/contents"
 for file in bin/numivox share/icons/hicolor/scalable/apps/org.numivox.Numivox.svg \
     share/applications/org.numivox.Numivox.desktop share/metainfo/org.numivox.Numivox.metainfo.xml \
     share/man/man1/numivox.1.gz share/doc/numivox/copyright share/doc/numivox/changelog.gz; do
