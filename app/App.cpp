@@ -14,23 +14,15 @@
 #include "platform/SystemRelease.h"
 #include "program/Globals.h"
 #include "program/ProgramInfo.h"
+#include "program/Settings.h"
 #include "transcript/editFieldExtras.h"
 
 #include <QFont>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QSettings>
 #include <QSignalBlocker>
 
 namespace {
-
-// The user's settings, in the desktop's usual place for them ($XDG_CONFIG_HOME/numivox/).
-// A missing or damaged file reads as the defaults.
-QSettings userSettings()
-{
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("numivox"),
-        QStringLiteral("numivox"));
-}
 
 const QString speakKeysKey = QStringLiteral("speakKeys");
 

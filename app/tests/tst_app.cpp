@@ -131,9 +131,14 @@ private slots:
             && !report("ScreenReaderEnabled", false));
     }
 
-    // Last: Speak Keys, turned off above, stays off as the next run starts; Quit closes it all.
+    // Last: Speak Keys, turned off above, is kept in ~/.config/numivox/numivox.conf, or read from
+    // where the first release kept it, and stays off as the next run starts; Quit closes it all.
     void speakKeysOutlastsTheRunAndQuitEndsIt()
     {
+        const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + "/numivox/";
+        QFile kept(folder + "numivox.conf");
+        QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll().contains("\nspeakKeys=false"));
+        QVERIFY(kept.rename(folder + "numivox.ini"));
         QVERIFY(app.start() && !mGlobals.bSpeech && !item("SpeechSpeakKeys")->isChecked());
         QPointer<QWidget> window = mainWindow();
         QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
