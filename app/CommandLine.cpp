@@ -12,11 +12,11 @@ namespace {
 
 constexpr int usageErrorStatus = 2;
 
-// The options QApplication itself takes (such as -platform or -style): passed through to it
-// untouched, and left out of the help.
-const QStringList qtOptionsWithValue
-    = { "platform", "platformpluginpath", "platformtheme", "plugin", "display", "geometry",
-          "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "style", "stylesheet" };
+// The options QApplication and its X11 platform take (such as -platform, -style or -title):
+// passed through to Qt untouched, and left out of the help.
+const QStringList qtOptionsWithValue = { "platform", "platformpluginpath", "platformtheme",
+    "plugin", "display", "geometry", "name", "title", "icon", "visual", "qwindowgeometry",
+    "qwindowicon", "qwindowtitle", "session", "style", "stylesheet" };
 const QStringList qtFlags = { "reverse", "widgetcount", "nograb", "dograb", "sync" };
 
 void addHiddenOption(QCommandLineParser &parser, const QString &name, const QString &valueName)

@@ -1,49 +1,34 @@
 #include "calculator/CalculationWords.h"
 
+#include "calculator/NumberText.h"
 #include "calculator/Phrases.h"
 
 #include <QStringList>
 
 namespace {
 
-// "-2" is a negative number; "- 2" subtracts 2.
-QString numberInWords(const QString &number)
+QString numberInWords(double value)
 {
-    if (number.startsWith(u'-'))
-        return (Phrases::negative + u' ' + number.mid(1)).trimmed();
-    return number;
+    const QString text = numberText(value);
+    return text.startsWith(u'-') ? Phrases::negative + u' ' + text.mid(1) : text;
 }
 
-QString lineInWords(const QString &line)
+QString operationInWords(const QString &operation)
 {
-    static const std::pair<QString, QString> operatorTags[] = {
-        { QStringLiteral("+ "), Phrases::plus },
-        { QStringLiteral("- "), Phrases::minus },
-        { QStringLiteral("x "), Phrases::times },
-        { QStringLiteral("/ "), Phrases::divideBy },
-    };
-    // After "5", "-" and "=" the rule follows the tag: "- --" reads "minus equals".
-    for (const auto &[tag, word] : operatorTags) {
-        if (line.startsWith(tag))
-            return (word + u' ' + lineInWords(line.mid(tag.size()))).trimmed();
-    }
-    // The rule under the operands has one dash more than the result: at least two.
-    if (line.size() > 1 && line.count(u'-') == line.size())
-        return Phrases::equals;
-    return numberInWords(line);
+    if (operation == u"-")
+        return Phrases::minus;
+    if (operation == u"*")
+        return Phrases::times;
+    if (operation == u"/")
+        return QStringLiteral("divided by");
+    return Phrases::plus;
 }
 
 } // namespace
 
-QString lastCalculationInWords(const QString &transcript)
+QString calculationInWords(const Calculation &calculation)
 {
-    // Only line breaks are trimmed: a pending operator's tag ends in a space ("x ").
-    QString tape = transcript;
-    while (tape.endsWith(u'\n'))
-        tape.chop(1);
-    const QStringList blocks = tape.split(QStringLiteral("\n\n"));
-    QStringList words;
-    for (const QString &line : blocks.last().split(u'\n', Qt::SkipEmptyParts))
-        words.append(lineInWords(line));
-    return words.join(u' ');
+    return QStringList { numberInWords(calculation.first), operationInWords(calculation.operation),
+        numberInWords(calculation.second), Phrases::equals, numberInWords(calculation.result) }
+        .join(u' ');
 }

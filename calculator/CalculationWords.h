@@ -1,8 +1,9 @@
 #pragma once
 
+#include "calculator/Calculation.h"
+
 #include <QString>
 
-// The last calculation on the paper tape as it would be read aloud, such as "12 plus 3 equals
-// 15": the tape's last block, an operand a line, the rule read as "equals". Empty when the tape
-// holds none.
-QString lastCalculationInWords(const QString &transcript);
+// A calculation as it is read aloud, such as "12 plus 3 equals 15" or "7 divided by negative 2
+// equals negative 3.5": each number as the display shows it, a minus sign said as "negative".
+QString calculationInWords(const Calculation &calculation);

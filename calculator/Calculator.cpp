@@ -72,8 +72,10 @@ void Calculator::clear(ClearScope scope)
     // Unlike the window's opening, a clear also forgets the pending operator: otherwise "5",
     // "x", clear, "3", "=" would compute 0 x 3.
     state.sOperation.clear();
-    if (scope == ClearScope::All)
+    if (scope == ClearScope::All) {
         surface.clearTranscript();
+        last.reset();
+    }
     surface.setDisplayText({});
     surface.focusDisplay();
 }
@@ -136,8 +138,8 @@ bool Calculator::keyDown(QChar key)
             return false;
         }
         if (state.bSpeech)
-            surface.speak({ Phrases::typedPointAlreadyIncluded }, Interrupt::Yes,
-                Importance::Essential);
+            surface.speak(
+                { Phrases::typedPointAlreadyIncluded }, Interrupt::Yes, Importance::Essential);
     }
     return true;
 }
@@ -228,6 +230,7 @@ void Calculator::equals()
         }
         state.dResult = compute(state.sOperation, state.dPri, state.dSec);
     }
+    last = Calculation { state.dPri, state.sOperation, state.dSec, state.dResult };
     // The warning, then "equals", then the result: one utterance, so that none cuts off another.
     QStringList phrases;
     if (state.bSpeech && state.sOperation == u"/" && state.dSec == 0)

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "calculator/Calculation.h"
 #include "calculator/CalculatorSurface.h"
 #include "program/CalculatorState.h"
+
+#include <optional>
 
 enum class ClearScope { WorkArea, All };
 
 // The calculator's key handling: what each on-screen key and each typed key does to the state,
-// the display, the transcript and speech. Holds nothing of its own beyond its two references and
-// whether the key in hand was typed.
+// the display, the transcript and speech. Holds nothing of its own beyond its two references,
+// whether the key in hand was typed, and the last calculation made.
 class Calculator
 {
 public:
@@ -25,6 +28,9 @@ public:
     // taken, as a new entry where a typed digit would start one, only when the display then
     // holds a number entry. False when refused, leaving everything as it was.
     bool insertIntoDisplay(const QString &text, int position, int replaced);
+
+    // The last calculation "=" made since the start or the last Clear All, if any.
+    const std::optional<Calculation> &lastCalculation() const { return last; }
 
 private:
     void arithmeticOperator(const QString &symbol, const QString &phrase);
@@ -46,4 +52,5 @@ private:
     CalculatorState &state;
     CalculatorSurface &surface;
     bool keyTyped = false; // while a typed operator presses its on-screen key
+    std::optional<Calculation> last;
 };

@@ -35,6 +35,7 @@ inline const QString divisionByZero = QStringLiteral("INFINITY");
 inline const QString ready = QStringLiteral("ready");
 inline const QString displayEmpty = QStringLiteral("display empty");
 inline const QString transcriptEmpty = QStringLiteral("transcript empty");
+inline const QString noCalculationYet = QStringLiteral("no calculation yet");
 inline const QString speakKeysOn = QStringLiteral("speak keys on");
 inline const QString speakKeysOff = QStringLiteral("speak keys off");
 

@@ -354,9 +354,13 @@ void wMain::sayDisplay()
 
 void wMain::sayLastCalculation()
 {
-    const QString words = lastCalculationInWords(efHistory->toPlainText());
-    speak({ words.isEmpty() ? Phrases::transcriptEmpty : words }, Interrupt::Yes,
-        Importance::Essential);
+    // Built from what "=" computed, never from the tape, whose lines a clear may have left
+    // half-written.
+    const std::optional<Calculation> &last = calculator.lastCalculation();
+    const QString words = last             ? calculationInWords(*last)
+        : efHistory->document()->isEmpty() ? Phrases::transcriptEmpty
+                                           : Phrases::noCalculationYet;
+    speak({ words }, Interrupt::Yes, Importance::Essential);
 }
 
 void wMain::Event_EnableMenuItems()

@@ -67,12 +67,13 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QStringList>("done");
         // clang-format off
-        QTest::newRow("Qt's options")         << "numivox -platform offscreen --style=Fusion -reverse -session 1" << QStringList { "the calculator starts" };
+        QTest::newRow("Qt's options")         << "numivox -platform offscreen --style=Fusion -reverse -session 1 -name n -title t -visual 33 -icon i" << QStringList { "the calculator starts" };
         QTest::newRow("-h with Qt's")         << "numivox -platform xcb -h" << QStringList { "0 Usage: " };
         QTest::newRow("--version")            << "numivox --version" << QStringList { "0 numivox 1.5\n|" };
         QTest::newRow("unknown option")       << "numivox --bogus" << QStringList { "2 |numivox: Unknown option 'bogus'.\n\nUsage:" };
-        QTest::newRow("clear")                << "Ctrl+L, Ctrl+Shift+L" << QStringList { "clear work area", "clear all" };
-        QTest::newRow("say display, last")    << "Ctrl+D, Ctrl+R" << QStringList { "12", "7 divide by negative 2 equals negative 3.5" };
+        QTest::newRow("clear, say last")      << "Ctrl+L, Ctrl+R, Ctrl+Shift+L, Ctrl+R" << QStringList { "clear work area", "no calculation yet", "clear all", "transcript empty" };
+        QTest::newRow("say display")          << "Ctrl+D" << QStringList { "12" };
+        QTest::newRow("say last")             << "7, /, =, Ctrl+R" << QStringList { "7", "divide by", "equals", "1", "7 divided by 7 equals 1" };
         QTest::newRow("copy transcript")      << "Ctrl+Shift+C" << QStringList { "copied " + tape };
         QTest::newRow("save transcript")      << "Ctrl+S" << QStringList { "text as untitled.txt" };
         QTest::newRow("print transcript")     << "Ctrl+P" << QStringList { "page setup" };
