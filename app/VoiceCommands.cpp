@@ -1,0 +1,145 @@
+#include "app/VoiceCommands.h"
+
+#include "app/MenuBar1.h"
+#include "platform/SpeechService.h"
+#include "program/Settings.h"
+
+#include <QActionGroup>
+#include <QMenu>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+
+const QString rateKey = QStringLiteral("rate");
+const QString volumeKey = QStringLiteral("volume");
+const QString voiceTypeKey = QStringLiteral("voiceType");
+const QString typeItemPrefix = QStringLiteral("SpeechVoice_");
+
+// "CHILD_FEMALE" reads "Child Female", "MALE1" "Male 1".
+QString captionOf(QString type)
+{
+    type = type.toLower().replace(u'_', u' ').replace(QRegularExpression("(\\d+)"), " \\1");
+    for (qsizetype i = 0; i < type.size(); ++i)
+        if (i == 0 || type[i - 1] == u' ')
+            type[i] = type[i].toUpper();
+    return type;
+}
+
+QString spokenNumber(int value)
+{
+    return value < 0 ? QStringLiteral("negative %1").arg(-value) : QString::number(value);
+}
+
+std::optional<int> remembered(const QSettings &settings, const QString &key)
+{
+    bool isNumber = false;
+    const int value = settings.value(key).toInt(&isNumber);
+    return isNumber ? std::optional(std::clamp(value, -100, 100)) : std::nullopt;
+}
+
+} // namespace
+
+struct VoiceCommands::Step
+{
+    const char *itemName;
+    std::optional<int> Voice::*setting;
+    int VoiceOffer::*daemonsOwn;
+    const QString &key;
+    int by;
+    int limit;
+    const char *word; // as the step is heard, with the new value
+    const char *atTheLimit;
+};
+
+VoiceCommands::VoiceCommands(MenuBar1 *menuBar, QObject *parent)
+    : QObject(parent)
+    , voiceMenu(menuBar->item(QStringLiteral("SpeechVoice"))->menu())
+    , voiceChoice(new QActionGroup(this))
+{
+    // At -100 the synthesiser is silent: the softest step is still heard.
+    static const Step steps[] = {
+        { "SpeechFaster", &Voice::rate, &VoiceOffer::rate, rateKey, 10, 100, "faster", "fastest" },
+        { "SpeechSlower", &Voice::rate, &VoiceOffer::rate, rateKey, -10, -100, "slower",
+            "slowest" },
+        { "SpeechLouder", &Voice::volume, &VoiceOffer::volume, volumeKey, 10, 100, "louder",
+            "loudest" },
+        { "SpeechSofter", &Voice::volume, &VoiceOffer::volume, volumeKey, -10, -90, "softer",
+            "softest" },
+    };
+    for (const Step &each : steps)
+        connect(
+            menuBar->item(each.itemName), &QAction::triggered, this, [this, &each] { step(each); });
+    QAction *defaultVoice = menuBar->item(QStringLiteral("SpeechDefaultVoice"));
+    voiceChoice->addAction(defaultVoice);
+    connect(defaultVoice, &QAction::triggered, this, &VoiceCommands::useDefaultVoice);
+    connect(voiceMenu, &QMenu::aboutToShow, this, &VoiceCommands::listVoiceTypes);
+}
+
+void VoiceCommands::restore()
+{
+    const QSettings settings = userSettings();
+    voice = { remembered(settings, rateKey), remembered(settings, volumeKey),
+        settings.value(voiceTypeKey).toString() };
+    speech().setVoice(voice);
+}
+
+// From the remembered value, or else from the daemon's own, by one step within the limit.
+void VoiceCommands::step(const Step &step)
+{
+    const int from = (voice.*step.setting).value_or(speech().voiceOffer().*step.daemonsOwn);
+    const int to
+        = step.by > 0 ? std::min(from + step.by, step.limit) : std::max(from + step.by, step.limit);
+    voice.*step.setting = to;
+    userSettings().setValue(step.key, to);
+    confirm(to == step.limit ? QString::fromLatin1(step.atTheLimit)
+                             : QStringLiteral("%1 %2").arg(step.word, spokenNumber(to)));
+}
+
+void VoiceCommands::choose(const QString &type)
+{
+    voice.type = type;
+    userSettings().setValue(voiceTypeKey, type);
+    confirm(QStringLiteral("voice ") + captionOf(type).toLower());
+}
+
+// Back to the daemon's own voice, rate and volume: nothing of the program's own is left set.
+void VoiceCommands::useDefaultVoice()
+{
+    voice = {};
+    QSettings settings = userSettings();
+    for (const QString &key : { rateKey, volumeKey, voiceTypeKey })
+        settings.remove(key);
+    confirm(QStringLiteral("default voice"));
+}
+
+void VoiceCommands::confirm(const QString &phrase)
+{
+    speech().setVoice(voice);
+    speech().speak({ phrase }, Interrupt::Yes, Importance::Essential);
+}
+
+// The daemon's voice types, in its order, as the menu opens: it tells them once connected.
+void VoiceCommands::listVoiceTypes()
+{
+    const QStringList offered = speech().voiceOffer().types;
+    QList<QAction *> items = voiceChoice->actions().sliced(1);
+    QStringList listed;
+    for (const QAction *item : items)
+        listed.append(item->objectName().sliced(typeItemPrefix.size()));
+    if (listed != offered) {
+        qDeleteAll(items);
+        for (const QString &type : offered) {
+            QAction *item = voiceMenu->addAction(u'&' + captionOf(type));
+            item->setObjectName(typeItemPrefix + type);
+            item->setCheckable(true);
+            voiceChoice->addAction(item);
+            connect(item, &QAction::triggered, this, [this, type] { choose(type); });
+        }
+    }
+    voiceChoice->actions()[0]->setChecked(true); // the default, unless a type offered is chosen
+    for (QAction *item : voiceChoice->actions())
+        if (item->objectName() == typeItemPrefix + voice.type)
+            item->setChecked(true);
+}
