@@ -18,13 +18,12 @@ const QString voiceTypeKey = QStringLiteral("voiceType");
 const QString typeItemPrefix = QStringLiteral("SpeechVoice_");
 
 // "CHILD_FEMALE" reads "Child Female", "MALE1" "Male 1".
-QString captionOf(QString type)
+QString captionOf(const QString &type)
 {
-    type = type.toLower().replace(u'_', u' ').replace(QRegularExpression("(\\d+)"), " \\1");
-    for (qsizetype i = 0; i < type.size(); ++i)
-        if (i == 0 || type[i - 1] == u' ')
-            type[i] = type[i].toUpper();
-    return type;
+    QStringList words = type.toLower().replace(QRegularExpression("(\\d+)"), "_\\1").split(u'_');
+    for (QString &word : words)
+        word[0] = word[0].toUpper();
+    return words.join(u' ');
 }
 
 QString spokenNumber(int value)
@@ -43,13 +42,12 @@ std::optional<int> remembered(const QSettings &settings, const QString &key)
 
 struct VoiceCommands::Step
 {
-    const char *itemName;
+    const char *name; // of the item after "Speech", and as the step is heard, with the new value
     std::optional<int> Voice::*setting;
     int VoiceOffer::*daemonsOwn;
     const QString &key;
     int by;
     int limit;
-    const char *word; // as the step is heard, with the new value
     const char *atTheLimit;
 };
 
@@ -60,17 +58,14 @@ VoiceCommands::VoiceCommands(MenuBar1 *menuBar, QObject *parent)
 {
     // At -100 the synthesiser is silent: the softest step is still heard.
     static const Step steps[] = {
-        { "SpeechFaster", &Voice::rate, &VoiceOffer::rate, rateKey, 10, 100, "faster", "fastest" },
-        { "SpeechSlower", &Voice::rate, &VoiceOffer::rate, rateKey, -10, -100, "slower",
-            "slowest" },
-        { "SpeechLouder", &Voice::volume, &VoiceOffer::volume, volumeKey, 10, 100, "louder",
-            "loudest" },
-        { "SpeechSofter", &Voice::volume, &VoiceOffer::volume, volumeKey, -10, -90, "softer",
-            "softest" },
+        { "Faster", &Voice::rate, &VoiceOffer::rate, rateKey, 10, 100, "fastest" },
+        { "Slower", &Voice::rate, &VoiceOffer::rate, rateKey, -10, -100, "slowest" },
+        { "Louder", &Voice::volume, &VoiceOffer::volume, volumeKey, 10, 100, "loudest" },
+        { "Softer", &Voice::volume, &VoiceOffer::volume, volumeKey, -10, -90, "softest" },
     };
     for (const Step &each : steps)
-        connect(
-            menuBar->item(each.itemName), &QAction::triggered, this, [this, &each] { step(each); });
+        connect(menuBar->item(QStringLiteral("Speech") + each.name), &QAction::triggered, this,
+            [this, &each] { step(each); });
     QAction *defaultVoice = menuBar->item(QStringLiteral("SpeechDefaultVoice"));
     voiceChoice->addAction(defaultVoice);
     connect(defaultVoice, &QAction::triggered, this, &VoiceCommands::useDefaultVoice);
@@ -94,7 +89,7 @@ void VoiceCommands::step(const Step &step)
     voice.*step.setting = to;
     userSettings().setValue(step.key, to);
     confirm(to == step.limit ? QString::fromLatin1(step.atTheLimit)
-                             : QStringLiteral("%1 %2").arg(step.word, spokenNumber(to)));
+                             : QString::fromLatin1(step.name).toLower() + u' ' + spokenNumber(to));
 }
 
 void VoiceCommands::choose(const QString &type)
@@ -120,25 +115,18 @@ void VoiceCommands::confirm(const QString &phrase)
     speech().speak({ phrase }, Interrupt::Yes, Importance::Essential);
 }
 
-// The daemon's voice types, in its order, as the menu opens: it tells them once connected.
+// The daemon's voice types, in its order, listed as the menu first opens once it has told them.
 void VoiceCommands::listVoiceTypes()
 {
-    const QStringList offered = speech().voiceOffer().types;
-    QList<QAction *> items = voiceChoice->actions().sliced(1);
-    QStringList listed;
-    for (const QAction *item : items)
-        listed.append(item->objectName().sliced(typeItemPrefix.size()));
-    if (listed != offered) {
-        qDeleteAll(items);
-        for (const QString &type : offered) {
+    if (voiceChoice->actions().size() == 1)
+        for (const QString &type : speech().voiceOffer().types) {
             QAction *item = voiceMenu->addAction(u'&' + captionOf(type));
             item->setObjectName(typeItemPrefix + type);
             item->setCheckable(true);
             voiceChoice->addAction(item);
             connect(item, &QAction::triggered, this, [this, type] { choose(type); });
         }
-    }
-    voiceChoice->actions()[0]->setChecked(true); // the default, unless a type offered is chosen
+    voiceChoice->actions()[0]->setChecked(true); // the default, unless a type listed is chosen
     for (QAction *item : voiceChoice->actions())
         if (item->objectName() == typeItemPrefix + voice.type)
             item->setChecked(true);

@@ -3,7 +3,9 @@
 #include "platform/ScreenReaderStatus.h"
 #include "platform/SpeechService.h"
 #include "platform/SystemRelease.h"
+#include "platform/tests/VoiceText.h"
 #include "program/Globals.h"
+#include "program/Settings.h"
 #include "transcript/OutputDialogs.h"
 
 #include <QClipboard>
@@ -20,6 +22,8 @@ class AppTest : public QObject, public SpeechService, public OutputDialogs
     Q_OBJECT
 
     void speak(const QStringList &phrases, Interrupt, Importance) override { effects += phrases; }
+    void setVoice(const Voice &voice) override { effects.append(voiceText(voice)); }
+    VoiceOffer voiceOffer() const override { return { 85, 95, { "MALE1", "CHILD_FEMALE" } }; }
     bool pageSetup(QPrinter &) override { return effects.append("page setup"), false; }
     bool print(QPrinter &) override { return false; }
     QString saveFileName(const QString &type, const QString &name, QWidget *) override
@@ -29,6 +33,13 @@ class AppTest : public QObject, public SpeechService, public OutputDialogs
     App &app = *static_cast<App *>(qApp);
     QAction *item(const QString &name) const { return app.menuBar()->item(name); }
     QWidget *mainWindow() const { return app.menuBar()->window(); }
+    static void type(const QString &keys) // each chord into the focus, or the menu it opened
+    {
+        for (const QString &chord : keys.split(", ")) {
+            QWidget *menu = QApplication::activePopupWidget();
+            QTest::keySequence(menu ? menu : QApplication::focusWidget(), QKeySequence(chord));
+        }
+    }
     QStringList effects;
     const QString tape = QStringLiteral("12\n+ 3\n---\n15\n\n7\n/ -2\n----\n-3.5\n\n");
 
@@ -79,6 +90,11 @@ private slots:
         QTest::newRow("copy display")         << "EditCopy" << QStringList { "copied 12" };
         QTest::newRow("copy in transcript")   << "*EditCopy" << QStringList { "copied " + tape };
         QTest::newRow("speak keys off")       << "Ctrl+Shift+K" << QStringList { "speak keys off" };
+        // Steps start from the daemon's own rate and volume (85 and 95 here) till one is chosen.
+        QTest::newRow("faster, louder")       << "Ctrl+Shift+F, Ctrl+Shift+F, Ctrl+Shift+O" << QStringList { "set rate 95", "faster 95", "set rate 100", "fastest", "set rate 100 volume 100", "loudest" };
+        QTest::newRow("default voice")        << "Alt+S, V, D" << QStringList { "set", "default voice" };
+        QTest::newRow("voice chosen")         << "Alt+S, V, C" << QStringList { "set type CHILD_FEMALE", "voice child female" };
+        QTest::newRow("slower, softer")       << "Ctrl+Shift+S, Ctrl+Shift+T" << QStringList { "set rate 75 type CHILD_FEMALE", "slower 75", "set rate 75 volume 85 type CHILD_FEMALE", "softer 85" };
         QTest::newRow("menus")                << "F10" << QStringList { "FileMenuItems" };
         QTest::newRow("help")                 << "Ctrl+H" << QStringList { "Help" };
         QTest::newRow("about")                << "FileAbout" << QStringList { "About" };
@@ -108,7 +124,7 @@ private slots:
         QApplication::clipboard()->clear();
         effects.clear();
         QAction *menuItem = item(keys.remove('*'));
-        menuItem ? menuItem->trigger() : QTest::keySequence(QApplication::focusWidget(), keys);
+        menuItem ? menuItem->trigger() : type(keys);
         if (const QString copied = QApplication::clipboard()->text(); !copied.isEmpty())
             effects.append("copied " + copied);
         for (QWidget *opened : QApplication::topLevelWidgets())
@@ -129,6 +145,28 @@ private slots:
         QVERIFY(!mGlobals.screenReaderRunning && report("ScreenReaderEnabled", true)
             && report("ScreenReaderEnabled", false, "org.a11y.Other") && report("IsEnabled", false)
             && !report("ScreenReaderEnabled", false));
+    }
+
+    // The voice chosen above is kept, and handed to speech and checked in the Voice menu as the
+    // next run starts, within the daemon's range whatever the file says. Slower and Softer stop at
+    // their limits.
+    void voiceOutlastsTheRun()
+    {
+        QSettings kept = userSettings();
+        QCOMPARE(kept.value("rate").toString() + ' ' + kept.value("volume").toString(), "75 85");
+        kept.setValue("rate", -500);
+        kept.setValue("volume", -85);
+        kept.sync();
+        effects.clear();
+        QVERIFY(app.start());
+        type("Ctrl+Shift+S, Ctrl+Shift+T");
+        QCOMPARE(effects,
+            QStringList({ "set rate -100 volume -85 type CHILD_FEMALE",
+                "set rate -100 volume -85 type CHILD_FEMALE", "slowest",
+                "set rate -100 volume -90 type CHILD_FEMALE", "softest" }));
+        QMenu *voices = item("SpeechVoice")->menu();
+        emit voices->aboutToShow();
+        QVERIFY(voices->actions().constLast()->isChecked()); // Child Female
     }
 
     // Last: Speak Keys, turned off above, is kept in ~/.config/numivox/numivox.conf, or read from
