@@ -20,7 +20,9 @@ const QString typeItemPrefix = QStringLiteral("SpeechVoice_");
 // "CHILD_FEMALE" reads "Child Female", "MALE1" "Male 1".
 QString captionOf(const QString &type)
 {
-    QStringList words = type.toLower().replace(QRegularExpression("(\\d+)"), "_\\1").split(u'_');
+    QStringList words = type.toLower()
+                            .replace(QRegularExpression("(\\d+)"), "_\\1")
+                            .split(u'_', Qt::SkipEmptyParts);
     for (QString &word : words)
         word[0] = word[0].toUpper();
     return words.join(u' ');
@@ -33,7 +35,7 @@ QString spokenNumber(int value)
 
 std::optional<int> remembered(const QSettings &settings, const QString &key)
 {
-    bool isNumber = false;
+    bool isNumber;
     const int value = settings.value(key).toInt(&isNumber);
     return isNumber ? std::optional(std::clamp(value, -100, 100)) : std::nullopt;
 }

@@ -109,7 +109,8 @@ private slots:
         QTest::newRow("voice in order")    << QStringList { "~one", "~two", "=r10", "faster", "~three", "=r10 v20", "louder" }
             << QStringList { "open", "text:one", "text:two", "set rate 10", "message:faster", "text:three", "set volume 20", "message:louder" };
         QTest::newRow("voice after a loss")<< QStringList { "=v20 tMALE1", "one" } << QStringList { "open", "failed set volume 20 type MALE1", "open", "closed", "set volume 20 type MALE1", "message:one" };
-        QTest::newRow("voice taken back")  << QStringList { "=r10 tMALE1", "one", "=v30", "two" } << QStringList { "open", "set rate 10 type MALE1", "message:one", "open", "closed", "set volume 30", "message:two" };
+        QTest::newRow("voice taken back")  << QStringList { "=v10 tMALE1", "one", "=v10", "two", "=", "three" }
+            << QStringList { "open", "set volume 10 type MALE1", "message:one", "open", "closed", "set volume 10", "message:two", "open", "closed", "message:three" };
         QTest::newRow("default voice")     << QStringList { "=r10", "one", "=", "!default voice" } << QStringList { "open", "set rate 10", "message:one", "cancel", "open", "closed", "message:default voice" };
         // clang-format on
         QStringList backlog { "~stuck" }, said { "open", "text:stuck" };
