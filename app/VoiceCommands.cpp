@@ -15,7 +15,6 @@ namespace {
 const QString rateKey = QStringLiteral("rate");
 const QString volumeKey = QStringLiteral("volume");
 const QString voiceTypeKey = QStringLiteral("voiceType");
-const QString typeItemPrefix = QStringLiteral("SpeechVoice_");
 
 // "CHILD_FEMALE" reads "Child Female", "MALE1" "Male 1".
 QString captionOf(const QString &type)
@@ -30,7 +29,7 @@ QString captionOf(const QString &type)
 
 QString spokenNumber(int value)
 {
-    return value < 0 ? QStringLiteral("negative %1").arg(-value) : QString::number(value);
+    return QString::number(value).replace(u'-', QStringLiteral("negative "));
 }
 
 std::optional<int> remembered(const QSettings &settings, const QString &key)
@@ -123,13 +122,11 @@ void VoiceCommands::listVoiceTypes()
     if (voiceChoice->actions().size() == 1)
         for (const QString &type : speech().voiceOffer().types) {
             QAction *item = voiceMenu->addAction(u'&' + captionOf(type));
-            item->setObjectName(typeItemPrefix + type);
+            item->setData(type);
             item->setCheckable(true);
             voiceChoice->addAction(item);
             connect(item, &QAction::triggered, this, [this, type] { choose(type); });
         }
-    voiceChoice->actions()[0]->setChecked(true); // the default, unless a type listed is chosen
-    for (QAction *item : voiceChoice->actions())
-        if (item->objectName() == typeItemPrefix + voice.type)
-            item->setChecked(true);
+    for (QAction *item : voiceChoice->actions()) // Default Voice's type is empty
+        item->setChecked(item->data().toString() == voice.type);
 }
