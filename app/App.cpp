@@ -2,6 +2,7 @@
 
 #include "app/MenuBar1.h"
 #include "app/ReleaseGate.h"
+#include "app/VoiceCommands.h"
 #include "calculator/Phrases.h"
 #include "calculator/wMain.h"
 #include "info/wAbout.h"
@@ -40,6 +41,7 @@ App::App(int &argc, char **argv, SpeechConnectionFactory openSpeech)
     , speechService(std::make_unique<SpeechWorker>(std::move(openSpeech)))
     , screenReader(new ScreenReaderStatus(this))
     , menuBar1(new MenuBar1)
+    , voiceCommands(new VoiceCommands(menuBar1, this))
     , showMessage([](const QString &text) { QMessageBox::information(nullptr, QString(), text); })
 {
     setApplicationName(QStringLiteral("numivox"));
@@ -69,6 +71,7 @@ bool App::start()
     QAction *speakKeys = menuBar1->item(QStringLiteral("SpeechSpeakKeys"));
     const QSignalBlocker unchangedByTheUser(speakKeys);
     speakKeys->setChecked(mGlobals.bSpeech);
+    voiceCommands->restore(); // before the window says "ready"
     wMain *window = SingleWindow<wMain>::instance();
     if (window->menuBar() != menuBar1) {
         window->setMenuBar(menuBar1);

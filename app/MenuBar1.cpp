@@ -37,9 +37,26 @@ MenuBar1::MenuBar1(QWidget *parent)
     addNamedItem(QStringLiteral("SpeechMenu"), QStringLiteral("SpeechSayLastCalculation"),
         tr("Say &Last Calculation"), QKeySequence(Qt::CTRL | Qt::Key_R));
     addMenuSeparator(QStringLiteral("SpeechMenu"));
-    addNamedItem(QStringLiteral("SpeechMenu"), QStringLiteral("SpeechSpeakKeys"),
-        tr("Speak &Keys"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K))
+    addNamedItem(QStringLiteral("SpeechMenu"), QStringLiteral("SpeechSpeakKeys"), tr("Speak &Keys"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K))
         ->setCheckable(true);
+    // Each chord takes its item's access key: clear of the desktops' and the screen reader's keys,
+    // the fields' own chords, and the input method's Ctrl+Shift+U.
+    addMenuSeparator(QStringLiteral("SpeechMenu"));
+    addNamedItem(QStringLiteral("SpeechMenu"), QStringLiteral("SpeechFaster"), tr("&Faster"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    addNamedItem(QStringLiteral("SpeechMenu"), QStringLiteral("SpeechSlower"), tr("&Slower"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    addNamedItem(QStringLiteral("SpeechMenu"), QStringLiteral("SpeechLouder"), tr("L&ouder"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    addNamedItem(QStringLiteral("SpeechMenu"), QStringLiteral("SpeechSofter"), tr("Sof&ter"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    // The voice types the daemon offers follow, once it has told them.
+    addNamedMenu(QStringLiteral("SpeechVoice"), tr("&Voice"), QStringLiteral("SpeechMenu"));
+    addNamedItem(
+        QStringLiteral("SpeechVoice"), QStringLiteral("SpeechDefaultVoice"), tr("&Default Voice"))
+        ->setCheckable(true);
+    addMenuSeparator(QStringLiteral("SpeechVoice"));
 
     addNamedMenu(QStringLiteral("HelpMenu"), tr("Help"));
     addNamedItem(QStringLiteral("HelpMenu"), QStringLiteral("HelpHelp"), tr("Numivox Help"),
@@ -57,9 +74,11 @@ QAction *MenuBar1::item(const QString &name) const
     return findChild<QAction *>(name);
 }
 
-QMenu *MenuBar1::addNamedMenu(const QString &name, const QString &caption)
+QMenu *MenuBar1::addNamedMenu(
+    const QString &name, const QString &caption, const QString &parentMenuName)
 {
-    QMenu *menu = addMenu(caption);
+    QMenu *menu = parentMenuName.isEmpty() ? addMenu(caption)
+                                           : item(parentMenuName)->menu()->addMenu(caption);
     menu->setObjectName(name + QStringLiteral("Items"));
     menu->menuAction()->setObjectName(name);
     return menu;

@@ -2,8 +2,8 @@
 
 #include <QMenuBar>
 
-// The program's one menu bar: File, Edit, Speech and Help; F10 opens it. Every item is found by its name
-// (objectName), as the application object and the windows do.
+// The program's one menu bar: File, Edit, Speech and Help; F10 opens it. Every item is found by its
+// name (objectName), as the application object and the windows do.
 class MenuBar1 : public QMenuBar
 {
     Q_OBJECT
@@ -14,7 +14,8 @@ public:
     QAction *item(const QString &name) const;
 
 private:
-    QMenu *addNamedMenu(const QString &name, const QString &caption);
+    QMenu *addNamedMenu(
+        const QString &name, const QString &caption, const QString &parentMenuName = {});
     void addMenuSeparator(const QString &menuName);
     QAction *addNamedItem(const QString &menuName, const QString &name, const QString &caption,
         const QKeySequence &shortcut = {});

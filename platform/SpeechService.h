@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Voice.h"
+
 #include <QStringList>
 
 enum class Interrupt { No, Yes };
@@ -19,6 +21,10 @@ class SpeechService
 public:
     virtual ~SpeechService() = default;
     virtual void speak(const QStringList &phrases, Interrupt interrupt, Importance importance) = 0;
+    // The voice of the phrases handed over from now on.
+    virtual void setVoice(const Voice &) { }
+    // The daemon's own voice and voice types, as it last told them; nothing told, an empty offer.
+    virtual VoiceOffer voiceOffer() const { return {}; }
 };
 
 // The service every window speaks through. Until one is installed, phrases go nowhere.

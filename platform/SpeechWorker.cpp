@@ -46,7 +46,27 @@ struct Request
     std::string utterance; // empty: only the interrupt
     Interrupt interrupt;
     SpeechPriority priority;
+    Voice voice;
 };
+
+// A daemon keeps what a connection set: taking a setting back takes a fresh connection.
+bool takesBack(const Voice &wanted, const Voice &applied)
+{
+    return (applied.rate && !wanted.rate) || (applied.volume && !wanted.volume)
+        || (!applied.type.isEmpty() && wanted.type.isEmpty());
+}
+
+Voice changesFrom(const Voice &applied, const Voice &wanted)
+{
+    Voice changes;
+    if (wanted.rate != applied.rate)
+        changes.rate = wanted.rate;
+    if (wanted.volume != applied.volume)
+        changes.volume = wanted.volume;
+    if (wanted.type != applied.type)
+        changes.type = wanted.type;
+    return changes;
+}
 
 // Phrases still waiting beyond this are stale: a stuck daemon must not build up a backlog.
 constexpr std::size_t maxPendingRequests = 64;
@@ -61,15 +81,44 @@ struct SpeechWorker::Shared
     std::deque<Request> pending;
     bool stopping = false;
     bool done = false;
+    Voice voice; // for the phrases handed over from now on
+    VoiceOffer offer;
 
     SpeechConnectionFactory openConnection;
     std::unique_ptr<SpeechConnection> connection;
+    Voice applied; // to the connection
+
+    void reconnect()
+    {
+        connection = openConnection();
+        applied = {};
+        // Asked before anything is set, the daemon tells its own voice.
+        if (const auto offered = connection ? connection->voiceOffer() : std::nullopt) {
+            std::lock_guard lock(mutex);
+            offer = *offered;
+        }
+    }
+
+    bool tune(const Voice &wanted)
+    {
+        if (takesBack(wanted, applied))
+            reconnect();
+        if (!connection)
+            return false;
+        if (const Voice changes = changesFrom(applied, wanted);
+            changes != Voice() && !connection->setVoice(changes))
+            return false;
+        applied = wanted;
+        return true;
+    }
 
     bool deliver(const Request &request)
     {
+        // Our speech is cut before a fresh connection for the voice leaves it behind.
         if (request.interrupt == Interrupt::Yes && !connection->cancelOwnSpeech())
             return false;
-        return request.utterance.empty() || connection->say(request.utterance, request.priority);
+        return tune(request.voice)
+            && (request.utterance.empty() || connection->say(request.utterance, request.priority));
     }
 
     void run()
@@ -80,7 +129,7 @@ struct SpeechWorker::Shared
         sigaddset(&pipeSignal, SIGPIPE);
         pthread_sigmask(SIG_BLOCK, &pipeSignal, nullptr);
 
-        connection = openConnection();
+        reconnect();
         for (;;) {
             Request request;
             {
@@ -92,10 +141,10 @@ struct SpeechWorker::Shared
                 pending.pop_front();
             }
             if (!connection)
-                connection = openConnection();
+                reconnect();
             if (connection && !deliver(request)) {
                 // The daemon went away: try a fresh connection once for this phrase.
-                connection = openConnection();
+                reconnect();
                 if (connection && !deliver(request))
                     connection.reset();
             }
@@ -130,6 +179,19 @@ void SpeechWorker::speak(const QStringList &phrases, Interrupt interrupt, Import
     // An interrupting phrase supersedes our own phrases that have not reached the daemon yet.
     if (interrupt == Interrupt::Yes || shared->pending.size() >= maxPendingRequests)
         shared->pending.clear();
-    shared->pending.push_back({ utteranceOf(phrases), interrupt, priorityFor(importance) });
+    shared->pending.push_back(
+        { utteranceOf(phrases), interrupt, priorityFor(importance), shared->voice });
     shared->wake.notify_one();
+}
+
+void SpeechWorker::setVoice(const Voice &voice)
+{
+    std::lock_guard lock(shared->mutex);
+    shared->voice = voice;
+}
+
+VoiceOffer SpeechWorker::voiceOffer() const
+{
+    std::lock_guard lock(shared->mutex);
+    return shared->offer;
 }

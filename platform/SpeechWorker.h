@@ -8,7 +8,8 @@
 
 // Speaks through a connection that lives on a worker thread of its own, fed by a queue, so that
 // a missing, slow or dead daemon never holds up the caller. The connection is opened as soon as
-// the worker starts; a failed or lost one is opened again for a later phrase.
+// the worker starts; a failed or lost one is opened again for a later phrase. Each phrase goes in
+// the voice set when it was handed over, which a fresh connection gets before its first phrase.
 class SpeechWorker final : public SpeechService
 {
 public:
@@ -19,6 +20,8 @@ public:
     ~SpeechWorker() override;
 
     void speak(const QStringList &phrases, Interrupt interrupt, Importance importance) override;
+    void setVoice(const Voice &voice) override;
+    VoiceOffer voiceOffer() const override;
 
 private:
     struct Shared;

@@ -3,7 +3,9 @@
 #include "platform/ScreenReaderStatus.h"
 #include "platform/SpeechService.h"
 #include "platform/SystemRelease.h"
+#include "platform/tests/VoiceText.h"
 #include "program/Globals.h"
+#include "program/Settings.h"
 #include "transcript/OutputDialogs.h"
 
 #include <QClipboard>
@@ -20,6 +22,8 @@ class AppTest : public QObject, public SpeechService, public OutputDialogs
     Q_OBJECT
 
     void speak(const QStringList &phrases, Interrupt, Importance) override { effects += phrases; }
+    void setVoice(const Voice &voice) override { effects.append(voiceText(voice)); }
+    VoiceOffer voiceOffer() const override { return { 85, -75, { "MALE1", "CHILD_FEMALE" } }; }
     bool pageSetup(QPrinter &) override { return effects.append("page setup"), false; }
     bool print(QPrinter &) override { return false; }
     QString saveFileName(const QString &type, const QString &name, QWidget *) override
@@ -29,6 +33,13 @@ class AppTest : public QObject, public SpeechService, public OutputDialogs
     App &app = *static_cast<App *>(qApp);
     QAction *item(const QString &name) const { return app.menuBar()->item(name); }
     QWidget *mainWindow() const { return app.menuBar()->window(); }
+    static void type(const QString &keys) // each chord into the focus, or the menu it opened
+    {
+        for (const QString &chord : keys.split(", ")) {
+            QWidget *menu = QApplication::activePopupWidget();
+            QTest::keySequence(menu ? menu : QApplication::focusWidget(), QKeySequence(chord));
+        }
+    }
     QStringList effects;
     const QString tape = QStringLiteral("12\n+ 3\n---\n15\n\n7\n/ -2\n----\n-3.5\n\n");
 
@@ -80,6 +91,11 @@ private slots:
         QTest::newRow("copy display")         << "EditCopy" << QStringList { "copied 12" };
         QTest::newRow("copy in transcript")   << "*EditCopy" << QStringList { "copied " + tape };
         QTest::newRow("speak keys off")       << "Ctrl+Shift+K" << QStringList { "speak keys off" };
+        // Steps start from the daemon's own rate and volume (85 and -75 here) till one is chosen.
+        QTest::newRow("steps")                << "Ctrl+Shift+F, Ctrl+Shift+F, Ctrl+Shift+T, Ctrl+Shift+T, Ctrl+Shift+O" << QStringList { "set rate 95", "faster 95", "set rate 100", "fastest", "set rate 100 volume -85", "softer negative 85", "set rate 100 volume -90", "softest", "set rate 100 volume -80", "louder negative 80" };
+        QTest::newRow("default voice")        << "Alt+S, V, D" << QStringList { "set", "default voice" };
+        QTest::newRow("voice chosen")         << "Alt+S, V, C" << QStringList { "set type CHILD_FEMALE", "voice child female" };
+        QTest::newRow("slower")               << "Ctrl+Shift+S" << QStringList { "set rate 75 type CHILD_FEMALE", "slower 75" };
         QTest::newRow("menus")                << "F10" << QStringList { "FileMenuItems" };
         QTest::newRow("help")                 << "Ctrl+H" << QStringList { "Help" };
         QTest::newRow("about")                << "FileAbout" << QStringList { "About" };
@@ -109,7 +125,7 @@ private slots:
         QApplication::clipboard()->clear();
         effects.clear();
         QAction *menuItem = item(keys.remove('*'));
-        menuItem ? menuItem->trigger() : QTest::keySequence(QApplication::focusWidget(), keys);
+        menuItem ? menuItem->trigger() : type(keys);
         if (const QString copied = QApplication::clipboard()->text(); !copied.isEmpty())
             effects.append("copied " + copied);
         for (QWidget *opened : QApplication::topLevelWidgets())
@@ -130,6 +146,26 @@ private slots:
         QVERIFY(!mGlobals.screenReaderRunning && report("ScreenReaderEnabled", true)
             && report("ScreenReaderEnabled", false, "org.a11y.Other") && report("IsEnabled", false)
             && !report("ScreenReaderEnabled", false));
+    }
+
+    // The voice chosen above is kept, what Default Voice took back gone; the next run hands it to
+    // speech and checks it in the Voice menu, within the daemon's range whatever the file says.
+    // Slower and Louder stop at their limits.
+    void voiceOutlastsTheRun()
+    {
+        QSettings kept = userSettings();
+        QVERIFY(kept.value("rate").toInt() == 75 && !kept.contains("volume"));
+        kept.setValue("rate", -500);
+        kept.setValue("volume", 500);
+        kept.sync();
+        effects.clear();
+        QVERIFY(app.start());
+        type("Ctrl+Shift+S, Ctrl+Shift+O");
+        const QString limits = QStringLiteral("set rate -100 volume 100 type CHILD_FEMALE");
+        QCOMPARE(effects, QStringList({ limits, limits, "slowest", limits, "loudest" }));
+        QMenu *voices = item("SpeechVoice")->menu();
+        emit voices->aboutToShow();
+        QVERIFY(voices->actions().constLast()->isChecked()); // Child Female
     }
 
     // Last: Speak Keys, turned off above, is kept in ~/.config/numivox/numivox.conf, or read from

@@ -1,6 +1,8 @@
 #include "platform/SpeechWorker.h"
+#include "platform/tests/VoiceText.h"
 
 #include <QDeadlineTimer>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <mutex>
@@ -10,8 +12,9 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// A speech daemon that logs what its connections do: "open", "refused", "closed", "cancel", and
-// "message:" or "text:" before what is said at that priority, "failed " before a call it fails.
+// A speech daemon that logs what its connections do: "open", "refused", "closed", "cancel", "set"
+// with the settings sent, and "message:" or "text:" before what is said at that priority,
+// "failed " before a call it fails.
 struct Daemon
 {
     struct Connection final : SpeechConnection
@@ -26,9 +29,12 @@ struct Daemon
             return daemon.call(tag + QString::fromStdString(text));
         }
         bool cancelOwnSpeech() override { return daemon.call(QStringLiteral("cancel")); }
+        bool setVoice(const Voice &changes) override { return daemon.call(voiceText(changes)); }
+        std::optional<VoiceOffer> voiceOffer() override { return offer; }
         Daemon &daemon;
     };
 
+    static inline const VoiceOffer offer { 20, 100, { "MALE1", "CHILD_FEMALE" } };
     std::mutex logging, answering;
     std::unique_lock<std::mutex> hung { answering }; // till a test lets go, calls hold once logged
     QStringList events;
@@ -56,9 +62,20 @@ struct Daemon
     }
 };
 
-// A call as the tests write it: "!" first to interrupt, "~" for a mere echo, phrases between "|".
+// A call as the tests write it: "!" first to interrupt, "~" for a mere echo, phrases between "|";
+// or the voice, "=" followed by "r" for the rate, "v" for the volume and "t" for the type, as in
+// "=r10 v-20 tMALE1", and "=" alone for the daemon's own.
 void speak(SpeechService &speech, QString call)
 {
+    if (call.startsWith(u'=')) {
+        Voice voice;
+        for (const QString &setting : call.sliced(1).split(u' ', Qt::SkipEmptyParts))
+            if (setting[0] == u't')
+                voice.type = setting.sliced(1);
+            else
+                (setting[0] == u'r' ? voice.rate : voice.volume) = setting.sliced(1).toInt();
+        return speech.setVoice(voice);
+    }
     const Interrupt interrupt = call.startsWith(u'!') ? Interrupt::Yes : Interrupt::No;
     const bool echo = call.remove(u'!').startsWith(u'~');
     speech.speak(call.remove(u'~').split(u'|', Qt::SkipEmptyParts), interrupt,
@@ -87,6 +104,14 @@ private slots:
         QTest::newRow("missing daemon")    << QStringList { "~lost", "~back" } << QStringList { "refused", "refused", "open", "text:back" };
         QTest::newRow("lost connection")   << QStringList { "~one", "~two" } << QStringList { "open", "failed text:one", "open", "closed", "text:one", "text:two" };
         QTest::newRow("lost for a phrase") << QStringList { "!~lost", "~back" } << QStringList { "open", "failed cancel", "open", "closed", "failed cancel", "closed", "open", "text:back" };
+        // The voice: set before the first phrase and with each phrase given after it, anew on a
+        // fresh connection; taking a setting back takes a fresh connection, after our cancel.
+        QTest::newRow("voice in order")    << QStringList { "~one", "~two", "=r10", "faster", "~three", "=r10 v20", "louder" }
+            << QStringList { "open", "text:one", "text:two", "set rate 10", "message:faster", "text:three", "set volume 20", "message:louder" };
+        QTest::newRow("voice after a loss")<< QStringList { "=v20 tMALE1", "one" } << QStringList { "open", "failed set volume 20 type MALE1", "open", "closed", "set volume 20 type MALE1", "message:one" };
+        QTest::newRow("voice taken back")  << QStringList { "=v10 tMALE1", "one", "=v10", "two", "=", "three" }
+            << QStringList { "open", "set volume 10 type MALE1", "message:one", "open", "closed", "set volume 10", "message:two", "open", "closed", "message:three" };
+        QTest::newRow("default voice")     << QStringList { "=r10", "one", "=", "!default voice" } << QStringList { "open", "set rate 10", "message:one", "cancel", "open", "closed", "message:default voice" };
         // clang-format on
         QStringList backlog { "~stuck" }, said { "open", "text:stuck" };
         for (int i = 0; i < 100; ++i) {
@@ -103,12 +128,14 @@ private slots:
         Daemon daemon;
         daemon.refusals = heard.count("refused"), daemon.failures = heard.filter("failed ").size();
         std::optional<SpeechWorker> worker(std::in_place, std::ref(daemon), 2s);
-        speak(*worker, calls.takeFirst());
-        QTRY_VERIFY(daemon.log().size() >= 2);
-        for (const QString &call : std::as_const(calls))
-            speak(*worker, call);
+        for (qsizetype i = 0; i < calls.size(); ++i) {
+            speak(*worker, calls[i]);
+            if (i == calls.indexOf(QRegularExpression("[^=].*"))) // the first phrase, held
+                QTRY_VERIFY(daemon.log().size() >= 2);
+        }
         daemon.hung.unlock();
         QTRY_COMPARE(daemon.log(), heard);
+        QCOMPARE(worker->voiceOffer().types, Daemon::offer.types); // as a fresh connection heard
         const QDeadlineTimer quitting(1000);
         worker.reset();
         QVERIFY2(!quitting.hasExpired(), "an idle worker waited out its grace period");

@@ -181,6 +181,7 @@ LOG_ENTRY = re.compile(r"^\[([^\]]*) : (\d+)\] speechd:\s+(\d+):(DATA|REPLY):\|(
 CLIENT_NAME = re.compile(r'SET SELF CLIENT_NAME "?[^:]*:([^:]*):', re.I)
 QUEUED = re.compile(r"225-(\d+)\n225 OK MESSAGE QUEUED")
 EVENT = re.compile(r"70[123]-(\d+)\n70[123]-\d+\n70[123] (BEGIN|END|CANCELED)")
+VOICE_SETTING = re.compile(r"SET SELF (RATE|VOLUME|VOICE_TYPE) (\S+)", re.I)
 
 
 @functools.lru_cache(maxsize=None)
@@ -206,9 +207,11 @@ class SpeechLog:
     def __init__(self, session):
         self.session = session
 
-    def events(self, client="numivox"):
-        """One client's ("speak", text) and ("cancel", "self" or "all") in order."""
-        return [(kind, detail) for who, _, kind, detail in self.requests() if who == client]
+    def events(self, client="numivox", kinds=("speak", "cancel")):
+        """One client's ("speak", text), ("cancel", "self" or "all") and, if asked for, ("set",
+        "rate 10") in order."""
+        return [(kind, detail) for who, _, kind, detail in self.requests()
+                if who == client and kind in kinds]
 
     def requests(self, since=0.0):
         """Every client's requests since a wall-clock time, as (client, time, kind, detail)."""
@@ -252,6 +255,9 @@ class SpeechLog:
                 receiving[fd] = (moment, [])
             elif line.upper().startswith("CANCEL"):
                 requests.append((client, moment, "cancel", line.split()[1].lower()))
+            elif VOICE_SETTING.match(line):
+                setting = VOICE_SETTING.match(line)
+                requests.append((client, moment, "set", f"{setting[1].lower()} {setting[2]}"))
         # The daemon may log a message's first event before the reply that numbers it.
         for number, message in numbered.items():
             for event, moment in events.get(number, []):

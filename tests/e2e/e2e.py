@@ -198,14 +198,25 @@ def speech_fault(app, session, log, monitor):
 
 
 def speak_keys_kept(app, start_app, log):
-    """Speak Keys turned off stays off in the next run: clicked keys go unsaid, results not."""
+    """Speak Keys turned off stays off in the next run: clicked keys go unsaid, results not.
+    Speech made faster and louder, each confirmed in the new voice, stays so: the next run sets
+    the voice before "ready", where the first set nothing."""
     assert app.checked("Speak Keys"), "Speak Keys is off at first start"
-    keys(app, log, app.choose, [("Speak Keys", ["!speak keys off"])])
+    assert not log.events(kinds=("set",)), "the voice was set before the user changed it"
+    keys(app, log, app.choose, [("Speak Keys", ["!speak keys off"]), ("Faster", ["!faster 10"]),
+                                ("Louder", ["!louder 10"])])
+    voice = [("set", "rate 10"), ("speak", "faster 10"), ("set", "volume 10"),
+             ("speak", "louder 10")]
+    said = log.events(kinds=("set", "speak"))[-4:]
+    assert said == voice, f"the voice: {said}"
     assert not app.checked("Speak Keys"), "Speak Keys is still checked"
     quit_by_keyboard(app)
+    mark = len(log.events(kinds=("set", "speak")))
     app = start_app()
     wait_ready(app, log)
     assert not app.checked("Speak Keys"), "Speak Keys is on again after a restart"
+    restored = log.events(kinds=("set", "speak"))[mark:mark + 3]
+    assert restored == [voice[0], voice[2], ("speak", "ready")], f"the next run: {restored}"
     keys(app, log, app.press, [("five", [], "5"), ("plus", [], "5"), ("two", [], "2"),
                                ("equals", ["7"], "7")])
     quit_by_keyboard(app)

@@ -1,0 +1,132 @@
+#include "app/VoiceCommands.h"
+
+#include "app/MenuBar1.h"
+#include "platform/SpeechService.h"
+#include "program/Settings.h"
+
+#include <QActionGroup>
+#include <QMenu>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+
+const QString rateKey = QStringLiteral("rate");
+const QString volumeKey = QStringLiteral("volume");
+const QString voiceTypeKey = QStringLiteral("voiceType");
+
+// "CHILD_FEMALE" reads "Child Female", "MALE1" "Male 1".
+QString captionOf(const QString &type)
+{
+    QStringList words = type.toLower()
+                            .replace(QRegularExpression("(\\d+)"), "_\\1")
+                            .split(u'_', Qt::SkipEmptyParts);
+    for (QString &word : words)
+        word[0] = word[0].toUpper();
+    return words.join(u' ');
+}
+
+QString spokenNumber(int value)
+{
+    return QString::number(value).replace(u'-', QStringLiteral("negative "));
+}
+
+std::optional<int> remembered(const QSettings &settings, const QString &key)
+{
+    bool isNumber;
+    const int value = settings.value(key).toInt(&isNumber);
+    return isNumber ? std::optional(std::clamp(value, -100, 100)) : std::nullopt;
+}
+
+} // namespace
+
+struct VoiceCommands::Step
+{
+    const char *name; // of the item after "Speech", and as the step is heard, with the new value
+    std::optional<int> Voice::*setting;
+    int VoiceOffer::*daemonsOwn;
+    const QString &key;
+    int by;
+    int limit;
+    const char *atTheLimit;
+};
+
+VoiceCommands::VoiceCommands(MenuBar1 *menuBar, QObject *parent)
+    : QObject(parent)
+    , voiceMenu(menuBar->item(QStringLiteral("SpeechVoice"))->menu())
+    , voiceChoice(new QActionGroup(this))
+{
+    // At -100 the synthesiser is silent: the softest step is still heard.
+    static const Step steps[] = {
+        { "Faster", &Voice::rate, &VoiceOffer::rate, rateKey, 10, 100, "fastest" },
+        { "Slower", &Voice::rate, &VoiceOffer::rate, rateKey, -10, -100, "slowest" },
+        { "Louder", &Voice::volume, &VoiceOffer::volume, volumeKey, 10, 100, "loudest" },
+        { "Softer", &Voice::volume, &VoiceOffer::volume, volumeKey, -10, -90, "softest" },
+    };
+    for (const Step &each : steps)
+        connect(menuBar->item(QStringLiteral("Speech") + each.name), &QAction::triggered, this,
+            [this, &each] { step(each); });
+    QAction *defaultVoice = menuBar->item(QStringLiteral("SpeechDefaultVoice"));
+    voiceChoice->addAction(defaultVoice);
+    connect(defaultVoice, &QAction::triggered, this, &VoiceCommands::useDefaultVoice);
+    connect(voiceMenu, &QMenu::aboutToShow, this, &VoiceCommands::listVoiceTypes);
+}
+
+void VoiceCommands::restore()
+{
+    const QSettings settings = userSettings();
+    voice = { remembered(settings, rateKey), remembered(settings, volumeKey),
+        settings.value(voiceTypeKey).toString() };
+    speech().setVoice(voice);
+}
+
+// From the remembered value, or else from the daemon's own, by one step within the limit.
+void VoiceCommands::step(const Step &step)
+{
+    const int from = (voice.*step.setting).value_or(speech().voiceOffer().*step.daemonsOwn);
+    const int to
+        = step.by > 0 ? std::min(from + step.by, step.limit) : std::max(from + step.by, step.limit);
+    voice.*step.setting = to;
+    userSettings().setValue(step.key, to);
+    confirm(to == step.limit ? QString::fromLatin1(step.atTheLimit)
+                             : QString::fromLatin1(step.name).toLower() + u' ' + spokenNumber(to));
+}
+
+void VoiceCommands::choose(const QString &type)
+{
+    voice.type = type;
+    userSettings().setValue(voiceTypeKey, type);
+    confirm(QStringLiteral("voice ") + captionOf(type).toLower());
+}
+
+// Back to the daemon's own voice, rate and volume: nothing of the program's own is left set.
+void VoiceCommands::useDefaultVoice()
+{
+    voice = {};
+    QSettings settings = userSettings();
+    for (const QString &key : { rateKey, volumeKey, voiceTypeKey })
+        settings.remove(key);
+    confirm(QStringLiteral("default voice"));
+}
+
+void VoiceCommands::confirm(const QString &phrase)
+{
+    speech().setVoice(voice);
+    speech().speak({ phrase }, Interrupt::Yes, Importance::Essential);
+}
+
+// The daemon's voice types, in its order, listed as the menu first opens once it has told them.
+void VoiceCommands::listVoiceTypes()
+{
+    if (voiceChoice->actions().size() == 1)
+        for (const QString &type : speech().voiceOffer().types) {
+            QAction *item = voiceMenu->addAction(u'&' + captionOf(type));
+            item->setData(type);
+            item->setCheckable(true);
+            voiceChoice->addAction(item);
+            connect(item, &QAction::triggered, this, [this, type] { choose(type); });
+        }
+    for (QAction *item : voiceChoice->actions()) // Default Voice's type is empty
+        item->setChecked(item->data().toString() == voice.type);
+}
