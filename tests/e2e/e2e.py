@@ -8,6 +8,7 @@ import sys
 import tempfile
 import time
 
+import pyatspi
 import speechd
 
 from desktop import Monitor, Numivox, Session, SpeechLog, wait_until
@@ -146,6 +147,7 @@ def talking(session, start_app):
     beside_another_client(app, log, monitor)  # where the sound that comes out is measured
 
     speech_fault(app, session, log, monitor)
+    accessible_text(app)
     # The Help command's shortcut reaches the menu bar from the display.
     app.focus()
     app.type("ctrl+h")
@@ -195,6 +197,36 @@ def speech_fault(app, session, log, monitor):
     wait_until('"seven" through the new daemon', lambda: ("speak", "seven") in log.events()[mark:])
     wait_until("sound from the new daemon", lambda: len(monitor.loud(since)) >= 10)
     assert app.display() == "7", f'display "{app.display()}" after the daemon came back'
+
+
+def accessible_text(app):
+    """Assistive technology asks the display and the transcript for every item at every offset
+    and writes through their editable text: each query answers, the display takes a number but no
+    letters, the transcript takes nothing, and the keys answer afterwards."""
+    display, transcript = (app.find(name, pyatspi.ROLE_TEXT) for name in ("Display", "Transcript"))
+    display.queryEditableText().setTextContents("15")
+    wait_until("the display to take a number", lambda: app.display() == "15", 2)
+    tape, slowest, queries = app.transcript(), 0.0, 0
+    for field in (display, transcript):
+        text = field.queryText()
+        for offset in range(-1, text.characterCount + 2):
+            for boundary in range(pyatspi.TEXT_BOUNDARY_CHAR, pyatspi.TEXT_BOUNDARY_LINE_END + 1):
+                for query in (text.getTextBeforeOffset, text.getTextAtOffset,
+                              text.getTextAfterOffset):
+                    asked = time.monotonic()
+                    query(offset, boundary)  # a call left unanswered fails after a timeout
+                    slowest, queries = max(slowest, time.monotonic() - asked), queries + 1
+    print(f"accessible text: {queries} queries answered, the slowest in {slowest * 1000:.0f} ms")
+    display.queryEditableText().setTextContents("abc")
+    try:
+        transcript.queryEditableText().setTextContents("abc")
+    except NotImplementedError:
+        pass  # a read-only field offers no way to write
+    assert (app.display(), app.transcript()) == ("15", tape), "a write changed a field"
+    answers(app, [("one", "151", tape)])
+    app.focus()
+    app.type("2")
+    wait_until("a typed digit", lambda: app.display() == "1512", 2)
 
 
 def speak_keys_kept(app, start_app, log):
