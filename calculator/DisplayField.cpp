@@ -1,7 +1,7 @@
 #include "calculator/DisplayField.h"
 
 #include "calculator/TypedKey.h"
-#include "platform/AccessibleTextFields.h"
+#include "platform/AccessibleLineEdit.h"
 
 #include <QClipboard>
 #include <QCoreApplication>

@@ -32,12 +32,17 @@ QList<int> itemStarts(const QString &text, QAccessible::TextBoundaryType boundar
 
 } // namespace
 
+int placeWithin(int offset, int length)
+{
+    return offset == -1 ? length : std::clamp(offset, 0, length);
+}
+
 TextSpan textItem(
     const QString &text, int offset, QAccessible::TextBoundaryType boundary, TextItemPlace place)
 {
     const QList<int> starts = itemStarts(text, boundary);
     const int length = int(text.size());
-    offset = offset == -1 ? length : std::clamp(offset, 0, length);
+    offset = placeWithin(offset, length);
     // The item that holds the offset; at the end, the last one, or past it for a character.
     qsizetype item = std::ranges::upper_bound(starts, offset) - starts.begin() - 1;
     if (offset == length && boundary != QAccessible::CharBoundary)

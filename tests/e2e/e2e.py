@@ -2,6 +2,7 @@
 and sound, beside a screen reader, without a sound device and without any speech daemon.
     e2e.py talking|reader|no-audio|no-speech NUMIVOX    (ctest runs each in a PID namespace)"""
 
+import itertools
 import os
 import shutil
 import sys
@@ -200,33 +201,20 @@ def speech_fault(app, session, log, monitor):
 
 
 def accessible_text(app):
-    """Assistive technology asks the display and the transcript for every item at every offset
-    and writes through their editable text: each query answers, the display takes a number but no
-    letters, the transcript takes nothing, and the keys answer afterwards."""
+    """Asked through AT-SPI for every item at every offset, the display and the transcript answer;
+    the display takes a number but no letters, the transcript offers no writes; keys still work."""
     display, transcript = (app.find(name, pyatspi.ROLE_TEXT) for name in ("Display", "Transcript"))
     display.queryEditableText().setTextContents("15")
-    wait_until("the display to take a number", lambda: app.display() == "15", 2)
-    tape, slowest, queries = app.transcript(), 0.0, 0
-    for field in (display, transcript):
-        text = field.queryText()
-        for offset in range(-1, text.characterCount + 2):
-            for boundary in range(pyatspi.TEXT_BOUNDARY_CHAR, pyatspi.TEXT_BOUNDARY_LINE_END + 1):
-                for query in (text.getTextBeforeOffset, text.getTextAtOffset,
-                              text.getTextAfterOffset):
-                    asked = time.monotonic()
-                    query(offset, boundary)  # a call left unanswered fails after a timeout
-                    slowest, queries = max(slowest, time.monotonic() - asked), queries + 1
-    print(f"accessible text: {queries} queries answered, the slowest in {slowest * 1000:.0f} ms")
+    tape = app.transcript()
+    for text in (display.queryText(), transcript.queryText()):
+        for offset, boundary, query in itertools.product(
+                range(-1, text.characterCount + 2), range(7),
+                (text.getTextBeforeOffset, text.getTextAtOffset, text.getTextAfterOffset)):
+            query(offset, boundary)  # a call left unanswered fails after a timeout
     display.queryEditableText().setTextContents("abc")
-    try:
-        transcript.queryEditableText().setTextContents("abc")
-    except NotImplementedError:
-        pass  # a read-only field offers no way to write
+    assert "EditableText" not in transcript.get_interfaces(), "the transcript takes writes"
     assert (app.display(), app.transcript()) == ("15", tape), "a write changed a field"
     answers(app, [("one", "151", tape)])
-    app.focus()
-    app.type("2")
-    wait_until("a typed digit", lambda: app.display() == "1512", 2)
 
 
 def speak_keys_kept(app, start_app, log):
