@@ -50,6 +50,7 @@ DisplayField::DisplayField(QWidget *parent)
     : QLineEdit(parent)
 {
     setDragEnabled(false);
+    // Asked first for a display, before the interfaces of line edits in general.
     static const bool accessible = (QAccessible::installFactory(accessibleDisplay), true);
     Q_UNUSED(accessible);
 }

@@ -31,7 +31,7 @@ class tst_AccessibleText : public QObject
             interface->text(QAccessible::Value), QString::number(interface->role()),
             QString::number(std::bit_cast<quint64>(interface->state())),
             QString::number(text->cursorPosition()), text->attributes(0, &start, &end),
-            QString::number(end) }; // each item in turn
+            QString::number(end) }; // read in order: once attributes() has set it
         for (int offset = 0; offset < text->characterCount(); ++offset) {
             for (int boundary = QAccessible::CharBoundary; boundary <= QAccessible::NoBoundary;
                  ++boundary)
@@ -62,7 +62,8 @@ private slots:
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(accessible(fields[name])));
         }
         installTextFieldAccessibility();
-        fields["spin box"] = new QSpinBox(&files); // as in the print dialog
+        // As in the print dialog; made, as the program makes every field, once they are installed.
+        fields["spin box"] = new QSpinBox(&files);
         fields["spin box"]->setProperty("value", 42);
     }
 
