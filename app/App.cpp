@@ -7,6 +7,7 @@
 #include "calculator/wMain.h"
 #include "info/wAbout.h"
 #include "info/wHelp.h"
+#include "platform/AccessibleTextFields.h"
 #include "platform/Appearance.h"
 #include "platform/MenuEnabling.h"
 #include "platform/ScreenReaderStatus.h"
@@ -52,6 +53,7 @@ App::App(int &argc, char **argv, SpeechConnectionFactory openSpeech)
         { QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
             QStringLiteral("Noto Sans") });
     installSpeech(speechService.get());
+    installTextFieldAccessibility();
     connect(screenReader, &ScreenReaderStatus::runningChanged, this, &App::followScreenReader);
     AddMenuHandlers();
 }

@@ -146,6 +146,7 @@ bool Calculator::keyDown(QChar key)
 
 bool Calculator::insertIntoDisplay(const QString &text, int position, int replaced)
 {
+    const bool deletion = text.isEmpty() && replaced > 0;
     const QString display = surface.displayText();
     QString entry = displayAfterPreClears();
     if (entry != display) {
@@ -153,7 +154,9 @@ bool Calculator::insertIntoDisplay(const QString &text, int position, int replac
         replaced = 0;
     }
     entry.replace(position, replaced, text);
-    if (text.isEmpty() || !isNumberEntry(entry))
+    const bool taken
+        = isNumberEntry(entry) ? !text.isEmpty() || deletion : deletion && entry.isEmpty();
+    if (!taken)
         return false;
     preClear();
     state.bClear = false;

@@ -24,9 +24,10 @@ public:
 
     // A key typed into the display: true when handled, so that the display must not perform it.
     bool keyDown(QChar key);
-    // Text pasted or dropped into the display, to replace `replaced` characters at `position`:
-    // taken, as a new entry where a typed digit would start one, only when the display then
-    // holds a number entry. False when refused, leaving everything as it was.
+    // Text pasted, dropped or written into the display, to replace `replaced` characters at
+    // `position`: taken, as a new entry where a typed digit would start one, only when the display
+    // then holds a number entry. No text deletes them, as Backspace would, and may leave it empty.
+    // False when refused, leaving everything as it was.
     bool insertIntoDisplay(const QString &text, int position, int replaced);
 
     // The last calculation "=" made since the start or the last Clear All, if any.

@@ -1,6 +1,7 @@
 #include "calculator/DisplayField.h"
 
 #include "calculator/TypedKey.h"
+#include "platform/AccessibleLineEdit.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -24,12 +25,34 @@ bool isDisplayChord(const QKeyEvent *event)
         || event->matches(QKeySequence::Paste);
 }
 
+// What assistive technology writes into the display is offered to the calculator as a paste.
+class AccessibleDisplay final : public AccessibleLineEdit
+{
+public:
+    using AccessibleLineEdit::AccessibleLineEdit;
+
+protected:
+    void edit(int start, int end, const QString &text) override
+    {
+        static_cast<DisplayField *>(lineEdit())->pasteFrom(text, start, end - start);
+    }
+};
+
+QAccessibleInterface *accessibleDisplay(const QString &className, QObject *object)
+{
+    return className == u"DisplayField" ? new AccessibleDisplay(static_cast<DisplayField *>(object))
+                                        : nullptr;
+}
+
 } // namespace
 
 DisplayField::DisplayField(QWidget *parent)
     : QLineEdit(parent)
 {
     setDragEnabled(false);
+    // Asked first for a display, before the interfaces of line edits in general.
+    static const bool accessible = (QAccessible::installFactory(accessibleDisplay), true);
+    Q_UNUSED(accessible);
 }
 
 QMenu *DisplayField::createContextMenu()

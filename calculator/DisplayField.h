@@ -9,7 +9,7 @@ class QMenu;
 // The one-line display. Every key typed into it is offered to `keyDown` as the character it
 // stands for (editing keys as control characters); chords with Ctrl, Alt or Meta are commands
 // instead. Nothing changes the text behind the calculator's back: cut, undo and redo are refused,
-// and pasted or dropped text goes through `insertText`.
+// and pasted or dropped text, and what assistive technology writes, go through `insertText`.
 class DisplayField : public QLineEdit
 {
     Q_OBJECT
@@ -23,6 +23,8 @@ public:
     std::function<bool(const QString &text, int position, int replaced)> insertText;
 
     QMenu *createContextMenu();
+    // Offers text from outside the keyboard to `insertText`, trimmed; true when it was taken.
+    bool pasteFrom(const QString &text, int position, int replaced);
 
 protected:
     bool event(QEvent *event) override;
@@ -33,6 +35,5 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    bool pasteFrom(const QString &text, int position, int replaced);
     void pasteClipboard();
 };

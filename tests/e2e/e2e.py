@@ -2,12 +2,14 @@
 and sound, beside a screen reader, without a sound device and without any speech daemon.
     e2e.py talking|reader|no-audio|no-speech NUMIVOX    (ctest runs each in a PID namespace)"""
 
+import itertools
 import os
 import shutil
 import sys
 import tempfile
 import time
 
+import pyatspi
 import speechd
 
 from desktop import Monitor, Numivox, Session, SpeechLog, wait_until
@@ -146,6 +148,7 @@ def talking(session, start_app):
     beside_another_client(app, log, monitor)  # where the sound that comes out is measured
 
     speech_fault(app, session, log, monitor)
+    accessible_text(app)
     # The Help command's shortcut reaches the menu bar from the display.
     app.focus()
     app.type("ctrl+h")
@@ -195,6 +198,23 @@ def speech_fault(app, session, log, monitor):
     wait_until('"seven" through the new daemon', lambda: ("speak", "seven") in log.events()[mark:])
     wait_until("sound from the new daemon", lambda: len(monitor.loud(since)) >= 10)
     assert app.display() == "7", f'display "{app.display()}" after the daemon came back'
+
+
+def accessible_text(app):
+    """Asked through AT-SPI for every item at every offset, the display and the transcript answer;
+    the display takes a number but no letters, the transcript offers no writes; keys still work."""
+    display, transcript = (app.find(name, pyatspi.ROLE_TEXT) for name in ("Display", "Transcript"))
+    display.queryEditableText().setTextContents("15")
+    tape = app.transcript()
+    for text in (display.queryText(), transcript.queryText()):
+        for offset, boundary, query in itertools.product(
+                range(-1, text.characterCount + 2), range(7),
+                (text.getTextBeforeOffset, text.getTextAtOffset, text.getTextAfterOffset)):
+            query(offset, boundary)  # a call left unanswered fails after a timeout
+    display.queryEditableText().setTextContents("abc")
+    assert "EditableText" not in transcript.get_interfaces(), "the transcript takes writes"
+    assert (app.display(), app.transcript()) == ("15", tape), "a write changed a field"
+    answers(app, [("one", "151", tape)])
 
 
 def speak_keys_kept(app, start_app, log):
