@@ -2,6 +2,9 @@
 
 #include "app/MenuBar1.h"
 #include "app/ReleaseGate.h"
+#include "app/voicing/DialogVoice.h"
+#include "app/voicing/MenuVoice.h"
+#include "app/voicing/ReachableMenuItems.h"
 #include "calculator/Phrases.h"
 #include "calculator/wMain.h"
 #include "info/wAbout.h"
@@ -50,6 +53,10 @@ App::App(int &argc, char **argv, SpeechConnectionFactory openSpeech)
         { QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
             QStringLiteral("Noto Sans") });
     installSpeech(speechService.get());
+    // Without a screen reader the menus and dialogs say what they show, the release gate's too.
+    setStyle(new ReachableMenuItems);
+    new MenuVoice(this);
+    new DialogVoice(this);
     connect(screenReader, &ScreenReaderStatus::runningChanged, this, &App::followScreenReader);
     AddMenuHandlers();
 }

@@ -17,6 +17,16 @@ bool isTypedEditingKey(QChar key)
     return (key >= u'0' && key <= u'9') || key.unicode() < 32 || key.unicode() == 127;
 }
 
+// Why a pasted text is refused, or nothing when the entry it makes is taken.
+QString refusalOf(const QString &text, const QString &entry)
+{
+    if (text.isEmpty())
+        return Phrases::nothingToPaste;
+    if (entry.size() > entryLimit)
+        return Phrases::pasteTooLong;
+    return isNumberEntry(entry) ? QString() : Phrases::pasteNotANumber;
+}
+
 double compute(const QString &operation, double first, double second)
 {
     if (operation == u"-")
@@ -136,8 +146,8 @@ bool Calculator::keyDown(QChar key)
             return false;
         }
         if (state.bSpeech)
-            surface.speak({ Phrases::typedPointAlreadyIncluded }, Interrupt::Yes,
-                Importance::Essential);
+            surface.speak(
+                { Phrases::typedPointAlreadyIncluded }, Interrupt::Yes, Importance::Essential);
     }
     return true;
 }
@@ -151,8 +161,11 @@ bool Calculator::insertIntoDisplay(const QString &text, int position, int replac
         replaced = 0;
     }
     entry.replace(position, replaced, text);
-    if (text.isEmpty() || !isNumberEntry(entry))
+    if (const QString refusal = refusalOf(text, entry); !refusal.isEmpty()) {
+        // Said beside a screen reader too: only the program knows why.
+        surface.speak({ refusal }, Interrupt::Yes, Importance::Essential);
         return false;
+    }
     preClear();
     state.bClear = false;
     surface.setDisplayText(entry);

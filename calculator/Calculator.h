@@ -23,7 +23,7 @@ public:
     bool keyDown(QChar key);
     // Text pasted or dropped into the display, to replace `replaced` characters at `position`:
     // taken, as a new entry where a typed digit would start one, only when the display then
-    // holds a number entry. False when refused, leaving everything as it was.
+    // holds a number entry. False when refused, leaving everything as it was but for saying why.
     bool insertIntoDisplay(const QString &text, int position, int replaced);
 
 private:

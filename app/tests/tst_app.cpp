@@ -73,9 +73,9 @@ private slots:
         QTest::newRow("unknown option")       << "numivox --bogus" << QStringList { "2 |numivox: Unknown option 'bogus'.\n\nUsage:" };
         QTest::newRow("clear")                << "Ctrl+L, Ctrl+Shift+L" << QStringList { "clear work area", "clear all" };
         QTest::newRow("say display, last")    << "Ctrl+D, Ctrl+R" << QStringList { "12", "7 divide by negative 2 equals negative 3.5" };
-        QTest::newRow("copy transcript")      << "Ctrl+Shift+C" << QStringList { "copied " + tape };
-        QTest::newRow("save transcript")      << "Ctrl+S" << QStringList { "text as untitled.txt" };
-        QTest::newRow("print transcript")     << "Ctrl+P" << QStringList { "page setup" };
+        QTest::newRow("copy transcript")      << "Ctrl+Shift+C" << QStringList { "transcript copied", "copied " + tape };
+        QTest::newRow("save transcript")      << "Ctrl+S" << QStringList { "text as untitled.txt", "save cancelled" };
+        QTest::newRow("print transcript")     << "Ctrl+P" << QStringList { "page setup", "printing cancelled" };
         QTest::newRow("copy display")         << "EditCopy" << QStringList { "copied 12" };
         QTest::newRow("copy in transcript")   << "*EditCopy" << QStringList { "copied " + tape };
         QTest::newRow("speak keys off")       << "Ctrl+Shift+K" << QStringList { "speak keys off" };
