@@ -15,15 +15,15 @@ MenuVoice::MenuVoice(QApplication *application)
 
 bool MenuVoice::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Show) {
-        if (auto *menu = qobject_cast<QMenu *>(watched)) {
-            opened = menu;
-            connect(menu, &QMenu::hovered, this, &MenuVoice::saySoon, Qt::UniqueConnection);
-            saySoon();
-        }
-    } else if (event->type() == QEvent::FocusIn) {
-        if (auto *bar = qobject_cast<QMenuBar *>(watched))
-            connect(bar, &QMenuBar::hovered, this, &MenuVoice::saySoon, Qt::UniqueConnection);
+    if (event->type() != QEvent::Show)
+        return QObject::eventFilter(watched, event);
+    if (auto *menu = qobject_cast<QMenu *>(watched)) {
+        opened = menu;
+        connect(menu, &QMenu::hovered, this, &MenuVoice::saySoon, Qt::UniqueConnection);
+        saySoon();
+    } else if (auto *bar = qobject_cast<QMenuBar *>(watched)) {
+        // The bar tells of the moves among its menus, and in menus whose items it holds itself.
+        connect(bar, &QMenuBar::hovered, this, &MenuVoice::saySoon, Qt::UniqueConnection);
     }
     return QObject::eventFilter(watched, event);
 }
