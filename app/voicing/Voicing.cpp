@@ -122,10 +122,10 @@ QString spokenMenu(const QMenu *menu)
 
 QString spokenWindow(QWidget *window)
 {
-    // A message box's accessible name and description are its text and informative text.
+    // A message box's accessible value and description are its text and informative text.
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(window);
     return listed({ window->windowTitle(), face->text(QAccessible::Name),
-        face->text(QAccessible::Description) });
+        face->text(QAccessible::Value), face->text(QAccessible::Description) });
 }
 
 QString spokenControl(QWidget *control)
@@ -147,8 +147,8 @@ QString spokenState(QAccessibleInterface *control)
     return control->text(QAccessible::Value);
 }
 
-void sayWithoutScreenReader(const QStringList &phrases, Interrupt interrupt, Importance importance)
+void sayWithoutScreenReader(const QStringList &parts, Interrupt interrupt, Importance importance)
 {
     if (!mGlobals.screenReaderRunning)
-        speech().speak(phrases, interrupt, importance);
+        speech().speak({ parts.join(separator) }, interrupt, importance);
 }

@@ -32,5 +32,6 @@ QString spokenControl(QWidget *control);
 // A control's state: "checked" or "not checked", the current item of a list, or the value.
 QString spokenState(QAccessibleInterface *control);
 
-// Says the phrases unless a screen reader runs: beside one, menus and dialogs are its own.
-void sayWithoutScreenReader(const QStringList &phrases, Interrupt interrupt, Importance importance);
+// Says the parts as one comma-separated phrase unless a screen reader runs: beside one, menus
+// and dialogs are its own.
+void sayWithoutScreenReader(const QStringList &parts, Interrupt interrupt, Importance importance);
