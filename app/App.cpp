@@ -4,7 +4,6 @@
 #include "app/ReleaseGate.h"
 #include "app/voicing/DialogVoice.h"
 #include "app/voicing/MenuVoice.h"
-#include "app/voicing/ReachableMenuItems.h"
 #include "calculator/Phrases.h"
 #include "calculator/wMain.h"
 #include "info/wAbout.h"
@@ -54,7 +53,6 @@ App::App(int &argc, char **argv, SpeechConnectionFactory openSpeech)
             QStringLiteral("Noto Sans") });
     installSpeech(speechService.get());
     // Without a screen reader the menus and dialogs say what they show, the release gate's too.
-    setStyle(new ReachableMenuItems);
     new MenuVoice(this);
     new DialogVoice(this);
     connect(screenReader, &ScreenReaderStatus::runningChanged, this, &App::followScreenReader);

@@ -1,5 +1,6 @@
 #include "app/voicing/MenuVoice.h"
 
+#include "app/voicing/ReachableMenuItems.h"
 #include "app/voicing/Voicing.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 MenuVoice::MenuVoice(QApplication *application)
     : QObject(application)
 {
+    application->setStyle(new ReachableMenuItems);
     application->installEventFilter(this);
 }
 

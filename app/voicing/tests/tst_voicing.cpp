@@ -1,6 +1,5 @@
 #include "app/voicing/DialogVoice.h"
 #include "app/voicing/MenuVoice.h"
-#include "app/voicing/ReachableMenuItems.h"
 #include "platform/SpeechService.h"
 #include "program/Globals.h"
 
@@ -69,7 +68,6 @@ class VoicingTest : public QObject, SpeechService
 private slots:
     void initTestCase()
     {
-        QApplication::setStyle(new ReachableMenuItems);
         new MenuVoice(qApp);
         new DialogVoice(qApp);
         installSpeech(this);
