@@ -38,8 +38,8 @@ MenuBar1::MenuBar1(QWidget *parent)
     addNamedItem(QStringLiteral("SpeechMenu"), QStringLiteral("SpeechSayLastCalculation"),
         tr("Say &Last Calculation"), QKeySequence(Qt::CTRL | Qt::Key_R));
     addMenuSeparator(QStringLiteral("SpeechMenu"));
-    addNamedItem(QStringLiteral("SpeechMenu"), QStringLiteral("SpeechSpeakKeys"), tr("Speak &Keys"),
-        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K))
+    addNamedItem(QStringLiteral("SpeechMenu"), QStringLiteral("SpeechSpeakKeys"),
+        tr("Speak &Keys"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K))
         ->setCheckable(true);
 
     addNamedMenu(QStringLiteral("HelpMenu"), tr("Help"));

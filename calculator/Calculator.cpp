@@ -146,8 +146,8 @@ bool Calculator::keyDown(QChar key)
             return false;
         }
         if (state.bSpeech)
-            surface.speak(
-                { Phrases::typedPointAlreadyIncluded }, Interrupt::Yes, Importance::Essential);
+            surface.speak({ Phrases::typedPointAlreadyIncluded }, Interrupt::Yes,
+                Importance::Essential);
     }
     return true;
 }

@@ -84,8 +84,6 @@ QString spokenShortcut(const QKeySequence &shortcut)
             words.append(QStringLiteral("alt"));
         if (modifiers & Qt::ShiftModifier)
             words.append(QStringLiteral("shift"));
-        if (modifiers & Qt::MetaModifier)
-            words.append(QStringLiteral("super"));
         const QString key = QKeySequence(shortcut[i].key()).toString(QKeySequence::PortableText);
         words.append(keyWords.value(key, key));
     }

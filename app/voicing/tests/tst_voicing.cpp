@@ -24,7 +24,8 @@ class VoicingTest : public QObject, SpeechService
     }
 
     // A window with the program's kinds of menu items: the bar holds the items, as the program's
-    // bar does; one checkable, one unavailable, shortcuts with keys said as words.
+    // bar does; one checkable, one unavailable with its shortcut in its caption, as in context
+    // menus, a submenu, shortcuts with keys said as words.
     QWidget *menuWindow()
     {
         auto *window = new QMainWindow;
@@ -38,10 +39,11 @@ class VoicingTest : public QObject, SpeechService
         QMenu *file = bar->addMenu("&File"), *edit = bar->addMenu("&Edit");
         add(file, "&Save Transcript…", "Ctrl+S");
         add(file, "Speak &Keys", "Ctrl+Shift+K")->setCheckable(true);
-        add(file, "Paste", "Ctrl+V")->setEnabled(false);
+        add(file, "Paste\tCtrl+V", "")->setEnabled(false);
         file->addSeparator();
         add(file, "Zoom &In", "Ctrl++");
         add(edit, "&Copy", "Ctrl+C");
+        edit->addMenu("&Voice")->addAction("Male");
         window->setCentralWidget(new QLineEdit);
         return window;
     }
@@ -82,7 +84,7 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("said");
         // clang-format off
-        QTest::newRow("menus")         << "menus" << "Alt+F Down Down Down Right Esc Esc" << "!~File menu, Save Transcript, control S|!~Speak Keys, off, control shift K|!~Paste, unavailable, control V|!~Zoom In, control plus|!~Edit menu, Copy, control C|!~Edit menu";
+        QTest::newRow("menus")         << "menus" << "Alt+F Down Down Down Right Down Right Esc Esc Esc" << "!~File menu, Save Transcript, control S|!~Speak Keys, off, control shift K|!~Paste, unavailable, control V|!~Zoom In, control plus|!~Edit menu, Copy, control C|!~Voice, submenu|!~Voice menu, Male|!~Voice, submenu|!~Edit menu";
         QTest::newRow("menus, reader") << "menus beside a screen reader" << "Alt+F Down Right Esc Esc" << "";
         QTest::newRow("save")          << "save" << "s u Backspace Tab Down Backtab Backtab Down" << "!Save As, File name, text field, untitled.txt|~s|~u|~u|!~Text (*.txt), combo box|!~All (*)|!~File name, text field, s|!~Files, list, a.txt|!~b.txt";
         QTest::newRow("save, quiet")   << "save speak keys off" << "s u Backspace Tab" << "!Save As, File name, text field, untitled.txt|!~Text (*.txt), combo box";
