@@ -10,6 +10,8 @@
 #include <QMenuBar>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 // The dialog a control belongs to, through the popups (a combo box's list) that it opens.

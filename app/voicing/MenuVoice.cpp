@@ -8,6 +8,8 @@
 #include <QMenuBar>
 #include <QTimer>
 
+#include <utility>
+
 MenuVoice::MenuVoice(QApplication *application)
     : QObject(application)
 {
