@@ -3,6 +3,8 @@
 #include "app/MenuBar1.h"
 #include "app/ReleaseGate.h"
 #include "app/VoiceCommands.h"
+#include "app/voicing/DialogVoice.h"
+#include "app/voicing/MenuVoice.h"
 #include "calculator/Phrases.h"
 #include "calculator/wMain.h"
 #include "info/wAbout.h"
@@ -54,6 +56,9 @@ App::App(int &argc, char **argv, SpeechConnectionFactory openSpeech)
             QStringLiteral("Noto Sans") });
     installSpeech(speechService.get());
     installTextFieldAccessibility();
+    // Without a screen reader the menus and dialogs say what they show, the release gate's too.
+    new MenuVoice(this);
+    new DialogVoice(this);
     connect(screenReader, &ScreenReaderStatus::runningChanged, this, &App::followScreenReader);
     AddMenuHandlers();
 }

@@ -1,5 +1,6 @@
 #include "app/MenuBar1.h"
 
+#include <QMenu>
 #include <QShortcut>
 
 MenuBar1::MenuBar1(QWidget *parent)
@@ -63,10 +64,14 @@ MenuBar1::MenuBar1(QWidget *parent)
         QKeySequence(Qt::CTRL | Qt::Key_H));
     addNamedItem(QStringLiteral("HelpMenu"), QStringLiteral("HelpAbout"), tr("About Numivox"));
 
-    // F10 opens the first menu, as on the rest of the desktop.
+    // F10 opens the first menu, as on the rest of the desktop, with its first item highlighted
+    // as Alt+F has it: the item that is heard, and that Return chooses.
     auto *openMenus = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(openMenus, &QShortcut::activated, this,
-        [this] { setActiveAction(actions().constFirst()); });
+    connect(openMenus, &QShortcut::activated, this, [this] {
+        QMenu *first = actions().constFirst()->menu();
+        setActiveAction(first->menuAction());
+        first->setActiveAction(first->actions().constFirst());
+    });
 }
 
 QAction *MenuBar1::item(const QString &name) const

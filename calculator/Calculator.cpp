@@ -17,6 +17,18 @@ bool isTypedEditingKey(QChar key)
     return (key >= u'0' && key <= u'9') || key.unicode() < 32 || key.unicode() == 127;
 }
 
+// Why a pasted text, or a deletion, is refused; nothing when the entry it makes is taken. A
+// deletion may leave the display empty, as Backspace may.
+QString refusalOf(const QString &text, const QString &entry, bool deletion)
+{
+    if (text.isEmpty() && !deletion)
+        return Phrases::nothingToPaste;
+    if (entry.size() > entryLimit)
+        return Phrases::pasteTooLong;
+    return isNumberEntry(entry) || (deletion && entry.isEmpty()) ? QString()
+                                                                 : Phrases::pasteNotANumber;
+}
+
 double compute(const QString &operation, double first, double second)
 {
     if (operation == u"-")
@@ -154,10 +166,11 @@ bool Calculator::insertIntoDisplay(const QString &text, int position, int replac
         replaced = 0;
     }
     entry.replace(position, replaced, text);
-    const bool taken
-        = isNumberEntry(entry) ? !text.isEmpty() || deletion : deletion && entry.isEmpty();
-    if (!taken)
+    if (const QString refusal = refusalOf(text, entry, deletion); !refusal.isEmpty()) {
+        // Said beside a screen reader too: only the program knows why.
+        surface.speak({ refusal }, Interrupt::Yes, Importance::Essential);
         return false;
+    }
     preClear();
     state.bClear = false;
     surface.setDisplayText(entry);

@@ -27,7 +27,7 @@ public:
     // Text pasted, dropped or written into the display, to replace `replaced` characters at
     // `position`: taken, as a new entry where a typed digit would start one, only when the display
     // then holds a number entry. No text deletes them, as Backspace would, and may leave it empty.
-    // False when refused, leaving everything as it was.
+    // False when refused, leaving everything as it was but for saying why.
     bool insertIntoDisplay(const QString &text, int position, int replaced);
 
     // The last calculation "=" made since the start or the last Clear All, if any.

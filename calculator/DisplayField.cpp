@@ -154,7 +154,9 @@ void DisplayField::dropEvent(QDropEvent *event)
 void DisplayField::pasteClipboard()
 {
     const int start = hasSelectedText() ? selectionStart() : cursorPosition();
-    pasteFrom(QGuiApplication::clipboard()->text(), start, selectedText().size());
+    const QString text = QGuiApplication::clipboard()->text().trimmed();
+    // An empty clipboard pastes nothing: it never deletes the selection.
+    pasteFrom(text, start, text.isEmpty() ? 0 : int(selectedText().size()));
 }
 
 bool DisplayField::pasteFrom(const QString &text, int position, int replaced)

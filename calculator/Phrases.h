@@ -38,5 +38,8 @@ inline const QString transcriptEmpty = QStringLiteral("transcript empty");
 inline const QString noCalculationYet = QStringLiteral("no calculation yet");
 inline const QString speakKeysOn = QStringLiteral("speak keys on");
 inline const QString speakKeysOff = QStringLiteral("speak keys off");
+inline const QString nothingToPaste = QStringLiteral("nothing to paste");
+inline const QString pasteTooLong = QStringLiteral("not pasted, more than 8 characters");
+inline const QString pasteNotANumber = QStringLiteral("not pasted, not a number");
 
 } // namespace Phrases

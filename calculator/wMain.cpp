@@ -319,19 +319,20 @@ void wMain::AddMenuHandlers()
     attach(QStringLiteral("SpeechSayLastCalculation"), &wMain::sayLastCalculation);
 }
 
+// Only the program knows how these ended: they are said beside a screen reader too.
 void wMain::copyTranscript()
 {
-    efHistory->copy();
+    speak({ efHistory->copy() }, Interrupt::Yes, Importance::Essential);
 }
 
 void wMain::saveTranscript()
 {
-    efHistory->save();
+    speak({ efHistory->save() }, Interrupt::Yes, Importance::Essential);
 }
 
 void wMain::printTranscript()
 {
-    efHistory->print(/*pageNumbers*/ true);
+    speak({ efHistory->print(/*pageNumbers*/ true) }, Interrupt::Yes, Importance::Essential);
 }
 
 // A click does nothing while the keys are still disabled after opening, just as a mouse's.

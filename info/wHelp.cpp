@@ -122,15 +122,17 @@ void wHelp::mAppearanceUpdate()
 void wHelp::mShowTopic(HelpText item, LinkLabel::Trigger trigger)
 {
     const QString text = helpTexts().text(item);
-    EditField1->setPlainText(text);
-    if (trigger != LinkLabel::Trigger::Keyboard) {
+    if (trigger == LinkLabel::Trigger::Keyboard) {
+        // From the keyboard the reader follows the text. As the pane takes the focus, a screen
+        // reader says the line at the caret, the topic's title, and then the pane's description:
+        // the rest. The focus moves before the text changes: a screen reader still catching up
+        // with the window's opening would take the change for the move, and say nothing.
+        EditField1->setFocus(Qt::OtherFocusReason);
+        EditField1->setAccessibleDescription(text.section(u'\n', 1).trimmed());
+    } else {
         EditField1->setAccessibleDescription({});
-        return;
     }
-    // From the keyboard the reader follows the text. As the pane takes the focus, a screen reader
-    // says the line at the caret, the topic's title, and then the pane's description: the rest.
-    EditField1->setAccessibleDescription(text.section(u'\n', 1).trimmed());
-    EditField1->setFocus(Qt::OtherFocusReason);
+    EditField1->setPlainText(text);
     // A new topic supersedes the one being read.
     if (sayInsteadOfScreenReader(spokenLines(text), Interrupt::Yes, Importance::Essential))
         readingAloud = true;

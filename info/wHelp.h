@@ -11,9 +11,10 @@ class QTextEdit;
 
 // The Help window: a column of topic links, a read-only pane with the chosen topic's text
 // (the introduction when it opens) and a link line to the home page. Used through
-// SingleWindow<wHelp>. A topic chosen from the keyboard is read out: by the screen reader as the
-// pane takes the focus or, without one, by the window itself, which then also says its name
-// when it comes to the front and the name of each control that Tab reaches.
+// SingleWindow<wHelp>. A topic chosen from the keyboard is read out by the screen reader as the
+// pane takes the focus. Without one, the window reads out every chosen topic itself, from the
+// keyboard or the mouse, and also says its name when it comes to the front and the name of each
+// control that Tab reaches.
 class wHelp : public QWidget, public MenuEnabling
 {
     Q_OBJECT

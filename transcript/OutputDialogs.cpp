@@ -45,8 +45,11 @@ public:
         const QString &fileTypeName, const QString &defaultName, QWidget *parent) override
     {
         const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        // Qt's own dialog, whatever the desktop offers: the program voices it, and it is the
+        // same with or without a screen reader.
         return QFileDialog::getSaveFileName(parent, QString(), documents.filePath(defaultName),
-            nameFilters(fileTypeName).join(QStringLiteral(";;")));
+            nameFilters(fileTypeName).join(QStringLiteral(";;")), nullptr,
+            QFileDialog::DontUseNativeDialog);
     }
 };
 

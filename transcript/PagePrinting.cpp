@@ -30,17 +30,17 @@ void drawFooter(QPainter &painter, qreal pointsToDevice, int pageNumber)
 
 } // namespace
 
-void printPages(const QTextDocument &document, QPrinter &printer, bool pageNumbers)
+int printPages(const QTextDocument &document, QPrinter &printer, bool pageNumbers)
 {
     if (document.isEmpty())
-        return;
+        return 0;
 
     const int firstPage = printer.fromPage() > 0 ? printer.fromPage() : 1;
     const int lastPage = printer.toPage() > 0 ? printer.toPage() : INT_MAX;
 
     QPainter painter(&printer);
     if (!painter.isActive())
-        return;
+        return 0;
 
     const qreal pointsToDevice = printer.resolution() / 72.0;
     const qreal inset = margin * pointsToDevice;
@@ -53,8 +53,8 @@ void printPages(const QTextDocument &document, QPrinter &printer, bool pageNumbe
     pages->setDocumentMargin(0);
     pages->setPageSize(textSize);
 
-    for (int pageNumber = firstPage; pageNumber <= lastPage; ++pageNumber) {
-        const int sheet = pageNumber - firstPage;
+    int sheet = 0;
+    for (int pageNumber = firstPage; pageNumber <= lastPage; ++pageNumber, ++sheet) {
         if (sheet >= pages->pageCount())
             break;
         if (sheet > 0)
@@ -78,4 +78,5 @@ void printPages(const QTextDocument &document, QPrinter &printer, bool pageNumbe
         // Windows keep redrawing between sheets; commands wait until the job is done.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
+    return sheet;
 }

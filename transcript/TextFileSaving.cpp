@@ -7,17 +7,17 @@
 #include <QSaveFile>
 #include <QTimer>
 
-bool saveTextFile(const QString &path, const QString &text)
+QString saveTextFile(const QString &path, const QString &text)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
+        return file.errorString();
     file.write(text.toUtf8());
     // commit() does not notice a failure of the final flush (a full disk, a size limit) and
     // would put the truncated file in place: flush first, and let the destructor discard it.
-    if (!file.flush())
-        return false;
-    return file.commit();
+    if (!file.flush() || !file.commit())
+        return file.errorString();
+    return {};
 }
 
 bool waitForFile(const QString &path, std::chrono::milliseconds timeout)
@@ -39,9 +39,10 @@ bool wantsTxtAppended(const QString &defaultName)
     return !defaultName.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive);
 }
 
-void appendTxt(const QString &path)
+QString appendTxt(const QString &path)
 {
     // QFile::rename never replaces an existing file: when the new name is taken, the saved
     // file simply keeps the name it was saved under.
-    QFile::rename(path, path + QLatin1String(".txt"));
+    const QString renamed = path + QLatin1String(".txt");
+    return QFile::rename(path, renamed) ? renamed : path;
 }

@@ -6,6 +6,8 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPrinter>
@@ -18,10 +20,11 @@ editFieldExtras::editFieldExtras(QWidget *parent)
     : QTextEdit(parent)
 { }
 
-void editFieldExtras::copy()
+QString editFieldExtras::copy()
 {
     if (QClipboard *clipboard = QGuiApplication::clipboard())
         clipboard->setText(toPlainText());
+    return document()->isEmpty() ? tr("transcript empty, nothing copied") : tr("transcript copied");
 }
 
 bool editFieldExtras::event(QEvent *event)
@@ -58,33 +61,39 @@ void editFieldExtras::contextMenuEvent(QContextMenuEvent *event)
     menu->exec(event->globalPos());
 }
 
-void editFieldExtras::print(bool pageNumbers)
+QString editFieldExtras::print(bool pageNumbers)
 {
+    if (document()->isEmpty())
+        return tr("nothing to print");
     QPrinter printer(QPrinter::HighResolution);
     OutputDialogs &dialogs = outputDialogs();
-    if (dialogs.pageSetup(printer) && dialogs.print(printer))
-        printPages(*document(), printer, pageNumbers);
+    if (!dialogs.pageSetup(printer) || !dialogs.print(printer))
+        return tr("printing cancelled");
+    const int sheets = printPages(*document(), printer, pageNumbers);
+    if (sheets == 0)
+        return tr("not printed");
+    const QString pages = sheets == 1 ? tr("1 page") : tr("%1 pages").arg(sheets);
+    const QString file = QFileInfo(printer.outputFileName()).fileName();
+    return file.isEmpty() ? tr("%1 printed on %2").arg(pages, printer.printerName())
+                          : tr("%1 printed to %2").arg(pages, file);
 }
 
-void editFieldExtras::save()
+QString editFieldExtras::save()
 {
-    saveWithDialog(QStringLiteral("text"), QStringLiteral("untitled.txt"));
+    return save(QStringLiteral("text"), QStringLiteral("untitled.txt"));
 }
 
-void editFieldExtras::save(const QString &fileTypeName, const QString &defaultName)
+QString editFieldExtras::save(const QString &fileTypeName, const QString &defaultName)
 {
-    const QString path = saveWithDialog(fileTypeName, defaultName);
+    QString path = outputDialogs().saveFileName(fileTypeName, defaultName, window());
+    if (path.isEmpty())
+        return tr("save cancelled");
+    if (const QString failure = saveTextFile(path, toPlainText()); !failure.isEmpty())
+        return tr("not saved, %1").arg(failure);
     // The wait lets the event loop run, which may close this field's window: from here on
     // only the path and the default name are used.
-    if (!path.isEmpty() && waitForFile(path, 3s) && wantsTxtAppended(defaultName))
-        appendTxt(path);
-}
-
-// The saved file's path, or an empty string when the user cancelled or the save failed.
-QString editFieldExtras::saveWithDialog(const QString &fileTypeName, const QString &defaultName)
-{
-    const QString path = outputDialogs().saveFileName(fileTypeName, defaultName, window());
-    if (path.isEmpty() || !saveTextFile(path, toPlainText()))
-        return QString();
-    return path;
+    if (waitForFile(path, 3s) && wantsTxtAppended(defaultName))
+        path = appendTxt(path);
+    const QFileInfo saved(path);
+    return tr("saved as %1 in %2").arg(saved.fileName(), saved.dir().dirName());
 }

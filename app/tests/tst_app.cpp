@@ -85,9 +85,9 @@ private slots:
         QTest::newRow("clear, say last")      << "Ctrl+L, Ctrl+R, Ctrl+Shift+L, Ctrl+R" << QStringList { "clear work area", "no calculation yet", "clear all", "transcript empty" };
         QTest::newRow("say display")          << "Ctrl+D" << QStringList { "12" };
         QTest::newRow("say last")             << "7, /, =, Ctrl+R" << QStringList { "7", "divide by", "equals", "1", "7 divided by 7 equals 1" };
-        QTest::newRow("copy transcript")      << "Ctrl+Shift+C" << QStringList { "copied " + tape };
-        QTest::newRow("save transcript")      << "Ctrl+S" << QStringList { "text as untitled.txt" };
-        QTest::newRow("print transcript")     << "Ctrl+P" << QStringList { "page setup" };
+        QTest::newRow("copy transcript")      << "Ctrl+Shift+C" << QStringList { "transcript copied", "copied " + tape };
+        QTest::newRow("save transcript")      << "Ctrl+S" << QStringList { "text as untitled.txt", "save cancelled" };
+        QTest::newRow("print transcript")     << "Ctrl+P" << QStringList { "page setup", "printing cancelled" };
         QTest::newRow("copy display")         << "EditCopy" << QStringList { "copied 12" };
         QTest::newRow("copy in transcript")   << "*EditCopy" << QStringList { "copied " + tape };
         QTest::newRow("speak keys off")       << "Ctrl+Shift+K" << QStringList { "speak keys off" };

@@ -77,7 +77,7 @@ private slots:
         // display, transcript, phrases ("~": not interrupting), words of the last calculation made.
         QTest::addColumn<QStringList>("row");
         // clang-format off
-        QTest::newRow("pasted")       << QStringList { "",   "2+2=[.5][]5[1.2][e5][12345][6]", ".5512345", "2\n+ 2\n--\n4\n\n", "two|plus|two|equals|~4|refused|five|refused|refused|refused", "2 plus 2 equals 4" };
+        QTest::newRow("pasted")       << QStringList { "",   "2+2=[.5][]5[1.2][e5][12345][6]", ".5512345", "2\n+ 2\n--\n4\n\n", "two|plus|two|equals|~4|nothing to paste|refused|five|not pasted, not a number|refused|not pasted, not a number|refused|not pasted, more than 8 characters|refused", "2 plus 2 equals 4" };
         QTest::newRow("minus clears") << QStringList { "",   "5x=-=",      "25",       "5\nx 5\n---\n25\n\n25\n- ---\n25\n\n", "five|times|equals|~25|minus|equals|~25", "25 minus 0 equals 25" };
         QTest::newRow("sign, minus")  << QStringList { "",   "-=c+-5=",    "-5",       "-\n0\n+ 0\n--\n0\n\n\n- 5\n---\n-5\n\n", "negative|equals|~0|clear work area|minus|five|equals|~-5", "0 minus 5 equals negative 5" };
         QTest::newRow("signs, chains") << QStringList { "", "5--3+4=",    "39",       "5\n- -34\n---\n39\n\n", "five|minus|negative|three|four|equals|~39", "5 minus negative 34 equals 39" };

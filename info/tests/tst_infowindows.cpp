@@ -76,6 +76,7 @@ class InfoWindowsTest : public QObject, public SpeechService
         QTest::mouseRelease(&help, Qt::LeftButton, {}, QPoint(30, 70)); // let go anywhere, it opens
         QVERIFY(pane->toPlainText().startsWith("General Information\n") && pane->hasFocus()
             && pane->accessibleDescription().isEmpty());
+        expected.append("!" + spokenLines(pane->toPlainText()).join(' ')); // read out as well
         QTest::keyClick(pane, Qt::Key_Escape); // closes Help, stopping its reading
         about.activateWindow(); // About, in front again, says again what it is
         QVERIFY(QTest::qWaitForWindowActive(&about));

@@ -146,6 +146,7 @@ def talking(session, start_app):
                                ("equals", ["!INFINITY equals Infinity"], "Infinity")])
     assert app.transcript() == "5\n/ 0\n---------\nInfinity\n\n", f"transcript {app.transcript()!r}"
     beside_another_client(app, log, monitor)  # where the sound that comes out is measured
+    by_ear(app, log, session)
 
     speech_fault(app, session, log, monitor)
     accessible_text(app)
@@ -184,6 +185,27 @@ def beside_another_client(app, log, monitor):
             assert len(monitor.loud(*turn)) >= 30, "the result was not heard in its turn"
     finally:
         other.close()
+
+
+def by_ear(app, log, session):
+    """With no screen reader: F10 and the arrows through two menus; the transcript saved under a
+    typed name, and where it went; printing cancelled. No window manager gives back the keyboard
+    as a dialog closes."""
+    app.focus()
+    keys(app, log, app.type, [("F10", ["!File menu, Save Transcript, control S"]),
+                              ("Down", ["!Print Transcript, control P"]),
+                              ("Right", ["!Edit menu, Copy, control C"]),
+                              ("Down", ["!Copy Transcript, control shift C"]),
+                              ("Escape", ["!Edit menu"]), ("Escape", [])])
+    os.makedirs(session.path("home/Documents"))
+    keys(app, log, app.type, [("ctrl+s", ["!Save As, File name, text field, untitled.txt"]),
+                              ("s", ["s"]), ("u", ["u"]), ("m", ["m"]),
+                              ("Return", ["!saved as sum in Documents"])])
+    assert session.read("home/Documents/sum") == app.transcript(), "the saved file differs"
+    app.focus()
+    keys(app, log, app.type, [("ctrl+p", ["!Page Setup, A4, combo box"]),
+                              ("Return", ["!Print, Print to File (PDF), combo box"]),
+                              ("Escape", ["!printing cancelled"])])
 
 
 def speech_fault(app, session, log, monitor):
@@ -254,6 +276,7 @@ def reader(session, start_app):
                lambda: any(Numivox.TITLE in m.text for m in others(log, focused)), timeout=5)
     for pace in (0.6, 0.1):
         typed_sum(app, log, monitor, pace)
+    menus_and_help_beside_reader(app, log)
     # The desktop's switch turned off (which ends the screen reader too): typed keys echo again.
     session.switch_screen_reader(False)
     mark = len(log.events())
@@ -281,6 +304,23 @@ def clicked_product(app, log, monitor):
     latency = end - (alone[-1] - alone[0]) - presses[-1]
     print(f'pressed 7x6= 0.6 s apart: keys heard once 4/4, "42" {latency * 1000:.0f} ms after "="')
     assert latency <= RESULT_WITHIN_S, f'"42" came {latency:.2f} s after "="'
+
+
+def menus_and_help_beside_reader(app, log):
+    """Menus are the screen reader's alone. A Help topic chosen as soon as Help opens, while the
+    screen reader still catches up, is read: its title and the start of its text."""
+    since = time.time()
+    app.type("F10", "Down")
+    wait_until("the screen reader to read the item",
+               lambda: any("Print Transcript" in m.text for m in others(log, since)), timeout=5)
+    assert not own(log, since), f"the program said {own(log, since)} beside the screen reader"
+    app.type("Escape", "Escape", "ctrl+h")
+    wait_until("the Help window", lambda: "Help" in app.frame_names(), timeout=5)
+    since = time.time()
+    app.type("Tab", "Return")
+    wait_until("the topic to be read", lambda: [m.text[:22] for m in others(log, since)][-2:] == [
+        "General Information.", "The calculator window "], timeout=5)
+    app.type("Escape")
 
 
 def typed_sum(app, log, monitor, pace):

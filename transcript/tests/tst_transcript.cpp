@@ -19,7 +19,7 @@ class tst_transcript : public QObject, OutputDialogs
     bool print(QPrinter &) override { return false; }
     QString saveFileName(const QString &type, const QString &name, QWidget *) override
     {
-        return dir.filePath(type + u'.' + name); // the question asked, in the name answered
+        return type.isEmpty() ? QString() : dir.filePath(type + u'.' + name); // the question
     }
 
 private slots:
@@ -50,6 +50,8 @@ private slots:
         });
         QTest::mouseClick(field.windowHandle(), Qt::RightButton); // opens the menu
         QCOMPARE(QGuiApplication::clipboard()->text(), field.toPlainText());
+        QCOMPARE(field.copy() + ", " + editFieldExtras().copy(),
+            "transcript copied, transcript empty, nothing copied");
     }
 
     // Every line printed within 65-point margins, on sheets numbered below them, in black.
@@ -70,9 +72,10 @@ private slots:
         QList<int> all, pages, lines; // as printed: each sheet's number, the lines' numbers
         for (int line = 1; line <= 120; ++line)
             all.append(line), field.append(QString::number(line) + QString(" -").repeated(80));
-        field.print(/*pageNumbers*/ true);
-        QVERIFY(!QFile::exists(pdf)); // cancelled
-        field.print(true);
+        QCOMPARE(editFieldExtras().print(true), "nothing to print"); // and no dialog
+        QCOMPARE(field.print(/*pageNumbers*/ true), "printing cancelled");
+        QVERIFY(!QFile::exists(pdf));
+        const QString printed = field.print(true);
         QProcess pdftotext;
         pdftotext.start("pdftotext", { "-tsv", pdf, "-" });
         QVERIFY(pdftotext.waitForFinished());
@@ -90,6 +93,7 @@ private slots:
         }
         QCOMPARE(lines, all); // each once, in order, wrapped
         QCOMPARE(pages, all.first(pages.size())); // below each sheet, counting from 1
+        QCOMPARE(printed, QString::number(pages.size()) + " pages printed to sheets.pdf");
         QVERIFY(text.topLeft().toPoint() == QPoint(101, 101) && text.right() < 495); // 36 + 65
         QVERIFY(footers.toRect().topLeft() == QPoint(101, 795) && qRound(footers.height()) == 8);
         QProcess::execute("pdftoppm", { "-gray", "-singlefile", "-H", "800", pdf, pdf }); // to .pgm
@@ -106,12 +110,14 @@ private slots:
         installOutputDialogs(this); // the names answered: Qt's dialog may reset a typed one
         editFieldExtras field;
         field.setPlainText(QStringLiteral("12\n÷ 4\n---\n3\n"));
-        field.save();
-        field.save(QStringLiteral("text"), "transcript"); // with ".txt" appended
-        QVERIFY(QFile::exists(dir.filePath("text.transcript.txt")));
+        const QString in = " in " + QDir(dir.path()).dirName();
+        const QStringList outcomes = { field.save(), field.save("text", "transcript"), // + ".txt"
+            field.save("text", "missing/a"), field.save("", "a cancelled dialog") };
+        QCOMPARE(outcomes,
+            QStringList({ "saved as text.untitled.txt" + in, "saved as text.transcript.txt" + in,
+                "not saved, No such file or directory", "save cancelled" }));
         QFile saved(dir.filePath("text.untitled.txt")); // in UTF-8, with the line ends
         QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll() == field.toPlainText().toUtf8());
-        QVERIFY(!saveTextFile(dir.filePath("missing/a"), "into a folder that is not there"));
     }
 };
 

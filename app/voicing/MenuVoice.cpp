@@ -1,0 +1,62 @@
+#include "app/voicing/MenuVoice.h"
+
+#include "app/voicing/ReachableMenuItems.h"
+#include "app/voicing/Voicing.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+#include <utility>
+
+MenuVoice::MenuVoice(QApplication *application)
+    : QObject(application)
+{
+    application->setStyle(new ReachableMenuItems);
+    application->installEventFilter(this);
+}
+
+bool MenuVoice::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool shown = event->type() == QEvent::Show;
+    if (auto *menu = qobject_cast<QMenu *>(watched);
+        menu && (shown || event->type() == QEvent::Hide)) {
+        // A menu that closes gives the highlight back to the menu or the bar it came from.
+        if (shown) {
+            opened = menu;
+            connect(menu, &QMenu::hovered, this, &MenuVoice::saySoon, Qt::UniqueConnection);
+        }
+        saySoon();
+    } else if (auto *bar = qobject_cast<QMenuBar *>(watched); bar && shown) {
+        // The bar tells of the moves among its menus, and in menus whose items it holds itself.
+        connect(bar, &QMenuBar::hovered, this, &MenuVoice::saySoon, Qt::UniqueConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// A menu opens, and then its first item is highlighted: one phrase says both, once the key or
+// click that caused them has been handled.
+void MenuVoice::saySoon()
+{
+    if (!std::exchange(phrasePending, true))
+        QTimer::singleShot(0, this, &MenuVoice::sayWhatIsHighlighted);
+}
+
+void MenuVoice::sayWhatIsHighlighted()
+{
+    phrasePending = false;
+    QStringList phrases;
+    if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+        if (menu == opened)
+            phrases.append(spokenMenu(menu));
+        if (const QAction *item = menu->activeAction())
+            phrases.append(spokenMenuItem(item));
+    } else if (auto *bar = qobject_cast<QMenuBar *>(QApplication::focusWidget())) {
+        if (const QAction *title = bar->activeAction(); title && title->menu())
+            phrases.append(spokenMenu(title->menu()));
+    }
+    opened.clear();
+    if (!phrases.isEmpty())
+        sayWithoutScreenReader(phrases, Interrupt::Yes, Importance::Echo);
+}
