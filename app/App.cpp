@@ -2,6 +2,7 @@
 
 #include "app/MenuBar1.h"
 #include "app/ReleaseGate.h"
+#include "app/ViewCommands.h"
 #include "calculator/Phrases.h"
 #include "calculator/wMain.h"
 #include "info/wAbout.h"
@@ -40,6 +41,7 @@ App::App(int &argc, char **argv, SpeechConnectionFactory openSpeech)
     , speechService(std::make_unique<SpeechWorker>(std::move(openSpeech)))
     , screenReader(new ScreenReaderStatus(this))
     , menuBar1(new MenuBar1)
+    , viewCommands(new ViewCommands(menuBar1, this))
     , showMessage([](const QString &text) { QMessageBox::information(nullptr, QString(), text); })
 {
     setApplicationName(QStringLiteral("numivox"));
@@ -74,6 +76,7 @@ bool App::start()
         window->setMenuBar(menuBar1);
         window->AddMenuHandlers();
     }
+    viewCommands->restore(); // once the window and its menu bar are there to follow it
     window->show();
     return true;
 }

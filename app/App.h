@@ -11,6 +11,7 @@
 
 class ScreenReaderStatus;
 class SpeechService;
+class ViewCommands;
 
 // The application object: owns the speech service and the menu bar, sets the program-wide
 // presentation values, applies the release gate and handles the application's menu commands.
@@ -51,5 +52,6 @@ private:
     std::unique_ptr<SpeechService> speechService;
     ScreenReaderStatus *screenReader;
     QPointer<MenuBar1> menuBar1; // handed to the main window, which then owns it
+    ViewCommands *viewCommands;
     MessageBox showMessage;
 };
