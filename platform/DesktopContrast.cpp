@@ -42,8 +42,9 @@ DesktopContrast::DesktopContrast(QObject *parent)
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
-    bus.connect(portalService, portalPath, settingsInterface, QStringLiteral("SettingChanged"),
-        this, SLOT(settingChanged(QDBusMessage)));
+    // From any sender: naming the portal would have Qt ask the bus who owns it, and wait.
+    bus.connect(QString(), portalPath, settingsInterface, QStringLiteral("SettingChanged"), this,
+        SLOT(settingChanged(QDBusMessage)));
     read(0);
 }
 
