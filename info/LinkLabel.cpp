@@ -108,10 +108,14 @@ void LinkLabel::paintEvent(QPaintEvent *)
     }
     const QRect textBox
         = fontMetrics().boundingRect(box, int(alignment()), text()).adjusted(-2, 0, 2, 0);
-    // In high contrast the focus is a solid box in the focus colour, wider than any frame.
+    // In high contrast the focus is a solid box in the focus colour, wider than any frame. It
+    // starts just above the letters: the space above them may hold the line before.
     const bool markedAsFocused = hasFocus() && appearance().highContrast();
-    if (markedAsFocused)
-        painter.fillRect(textBox.adjusted(-2, -2, 2, 2), palette().highlight());
+    if (markedAsFocused) {
+        const int spaceAbove
+            = fontMetrics().ascent() + fontMetrics().tightBoundingRect(text()).top();
+        painter.fillRect(textBox.adjusted(-2, spaceAbove - 2, 2, 2), palette().highlight());
+    }
     painter.drawItemText(box, int(alignment()), palette(), isEnabled(), text(),
         markedAsFocused ? QPalette::HighlightedText : foregroundRole());
 
