@@ -52,6 +52,8 @@ int HighContrast::Style::pixelMetric(
 {
     if (metric == PM_DefaultFrameWidth) // room for the ring inside the fields' frames
         return thickness(3);
+    if (metric == PM_MenuPanelWidth) // an open menu stands out from the black beneath it
+        return thickness(2);
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
@@ -73,11 +75,13 @@ void HighContrast::Style::drawPrimitive(PrimitiveElement element, const QStyleOp
             thickness(6), thickness(6));
         break;
     }
+    case PE_FrameMenu:
     case PE_FrameLineEdit:
     case PE_Frame: {
-        const int line = pixelMetric(PM_DefaultFrameWidth);
-        const QColor ring
-            = colours.color(option->state & State_HasFocus ? QPalette::Highlight : QPalette::Mid);
+        const bool menu = element == PE_FrameMenu;
+        const int line = pixelMetric(menu ? PM_MenuPanelWidth : PM_DefaultFrameWidth);
+        const bool focused = option->state & State_HasFocus && !menu;
+        const QColor ring = colours.color(focused ? QPalette::Highlight : QPalette::Mid);
         painter->setPen(QPen(ring, line, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter->setBrush(Qt::NoBrush);
         const qreal inset = line / 2.0;

@@ -14,9 +14,10 @@ inline const QColor focus = QColor(0xFFFF00);
 
 QPalette palette();
 
-// What a palette cannot say, for the controls of the program's windows: each key outlined, and
-// in the focus colour while pressed; the text fields framed, by a ring in the focus colour while
-// they have the focus. Lines are at least 3 px thick, thicker as the zoom grows.
+// What a palette cannot say, for the controls and menus of the program's windows: each key
+// outlined, and in the focus colour while pressed; the text fields framed, by a ring in the focus
+// colour while they have the focus; the menus framed. Rings are at least 3 px thick, and every
+// line grows with the zoom.
 class Style : public QProxyStyle
 {
 public:

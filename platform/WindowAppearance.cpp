@@ -54,12 +54,13 @@ void WindowAppearance::apply()
     QStyle *controlStyle = appearance.controlStyle();
     for (QWidget *widget : members()) {
         const Original &was = original(widget);
-        if (widget->parentWidget() == content) {
+        const bool placed = widget->parentWidget() == content;
+        if (placed)
             widget->setGeometry(scaled(was.geometry, factor));
-            // Set again at each step: a frame takes its new thickness as its style is set.
-            if (controlStyle || widget->testAttribute(Qt::WA_SetStyle))
-                widget->setStyle(controlStyle);
-        }
+        // Set again at each step: a frame takes its new thickness as its style is set.
+        if ((placed || widget->inherits("QMenu"))
+            && (controlStyle || widget->testAttribute(Qt::WA_SetStyle)))
+            widget->setStyle(controlStyle);
         if (widget != window && widget != content)
             widget->setFont(scaled(was.font, widget, factor));
         if (was.palette)

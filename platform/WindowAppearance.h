@@ -15,8 +15,8 @@ class QWidget;
 // Keeps one window drawn at the program's zoom and in its look. From what they were at actual
 // size it scales the content's fixed size, the geometry and font of each control placed on it and
 // the fonts of the menu bar and its menus. In high contrast, whatever has colours of its own takes
-// the high-contrast palette instead, and the controls the high-contrast style. A child of the
-// window.
+// the high-contrast palette instead, and the controls and menus the high-contrast style. A child of
+// the window.
 class WindowAppearance : public QObject
 {
 public:
