@@ -53,10 +53,9 @@ void Appearance::setHighContrast(bool on)
     if (on == highContrastOn)
         return;
     highContrastOn = on;
-    // Dialogs, menus and scroll bars take the look from the application's palette.
-    if (on)
-        desktopPalette = QApplication::palette();
-    QApplication::setPalette(on ? HighContrast::palette() : desktopPalette);
+    // Dialogs, menus and scroll bars take the look from the application's palette; an empty one
+    // gives the desktop's back.
+    QApplication::setPalette(on ? HighContrast::palette() : QPalette());
     emit changed();
 }
 

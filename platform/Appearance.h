@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QObject>
-#include <QPalette>
 #include <QPointer>
 #include <QString>
 
@@ -52,7 +51,7 @@ public:
     // now and whenever either changes.
     void follow(QWidget *window);
 
-    // The style of the controls placed on the windows: null for the application's own.
+    // The style of the controls and menus of the windows: null for the application's own.
     QStyle *controlStyle();
 
 signals:
@@ -61,7 +60,6 @@ signals:
 private:
     int zoomPercent = actualSize;
     bool highContrastOn = false;
-    QPalette desktopPalette; // the application's palette outside the high-contrast look
     QList<QPointer<QWidget>> windows;
     QPointer<HighContrast::Style> highContrastStyle;
 };
