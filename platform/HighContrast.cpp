@@ -8,6 +8,9 @@
 
 namespace {
 
+const QColor paper = Qt::black;
+const QColor ink = Qt::white;
+const QColor focus = QColor(0xFFFF00);
 const QColor linkColour = QColor(0x00FFFF);
 const QColor subdued = QColor(0xA0A0A0); // frames, and what is disabled: 8:1 on black
 

@@ -1,16 +1,11 @@
 #pragma once
 
-#include <QColor>
 #include <QPalette>
 #include <QProxyStyle>
 
 // The high-contrast look: light text on black, links in cyan, the focus and the selection in
 // yellow, which stands out against the black of the key faces and of the windows alike.
 namespace HighContrast {
-
-inline const QColor paper = Qt::black;
-inline const QColor ink = Qt::white;
-inline const QColor focus = QColor(0xFFFF00);
 
 QPalette palette();
 
