@@ -2,6 +2,7 @@
 
 #include "app/MenuBar1.h"
 #include "app/ReleaseGate.h"
+#include "app/ViewCommands.h"
 #include "app/VoiceCommands.h"
 #include "app/voicing/DialogVoice.h"
 #include "app/voicing/MenuVoice.h"
@@ -45,6 +46,7 @@ App::App(int &argc, char **argv, SpeechConnectionFactory openSpeech)
     , screenReader(new ScreenReaderStatus(this))
     , menuBar1(new MenuBar1)
     , voiceCommands(new VoiceCommands(menuBar1, this))
+    , viewCommands(new ViewCommands(menuBar1, this))
     , showMessage([](const QString &text) { QMessageBox::information(nullptr, QString(), text); })
 {
     setApplicationName(QStringLiteral("numivox"));
@@ -84,6 +86,7 @@ bool App::start()
         window->setMenuBar(menuBar1);
         window->AddMenuHandlers();
     }
+    viewCommands->restore(); // once the window and its menu bar are there to follow it
     window->show();
     return true;
 }

@@ -12,6 +12,7 @@
 class ScreenReaderStatus;
 class SpeechService;
 class VoiceCommands;
+class ViewCommands;
 
 // The application object: owns the speech service and the menu bar, sets the program-wide
 // presentation values, applies the release gate and handles the application's menu commands.
@@ -53,5 +54,6 @@ private:
     ScreenReaderStatus *screenReader;
     QPointer<MenuBar1> menuBar1; // handed to the main window, which then owns it
     VoiceCommands *voiceCommands;
+    ViewCommands *viewCommands;
     MessageBox showMessage;
 };

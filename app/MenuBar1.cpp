@@ -32,6 +32,21 @@ MenuBar1::MenuBar1(QWidget *parent)
     addNamedItem(QStringLiteral("EditMenu"), QStringLiteral("EditClearAll"), tr("Clear &All"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
 
+    // Ctrl with "+" or "=" (one key on many keyboards), "-" and "0", as browsers and editors have
+    // them; typed without Ctrl, those keys stay the calculator's.
+    addNamedMenu(QStringLiteral("ViewMenu"), tr("&View"));
+    addNamedItem(QStringLiteral("ViewMenu"), QStringLiteral("ViewZoomIn"), tr("Zoom &In"))
+        ->setShortcuts(
+            { QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal) });
+    addNamedItem(QStringLiteral("ViewMenu"), QStringLiteral("ViewZoomOut"), tr("Zoom &Out"),
+        QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    addNamedItem(QStringLiteral("ViewMenu"), QStringLiteral("ViewActualSize"), tr("&Actual Size"),
+        QKeySequence(Qt::CTRL | Qt::Key_0));
+    addMenuSeparator(QStringLiteral("ViewMenu"));
+    addNamedItem(QStringLiteral("ViewMenu"), QStringLiteral("ViewHighContrast"),
+        tr("&High Contrast"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H))
+        ->setCheckable(true);
+
     addNamedMenu(QStringLiteral("SpeechMenu"), tr("&Speech"));
     addNamedItem(QStringLiteral("SpeechMenu"), QStringLiteral("SpeechSayDisplay"),
         tr("Say &Display"), QKeySequence(Qt::CTRL | Qt::Key_D));

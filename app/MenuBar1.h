@@ -2,8 +2,8 @@
 
 #include <QMenuBar>
 
-// The program's one menu bar: File, Edit, Speech and Help; F10 opens it. Every item is found by its
-// name (objectName), as the application object and the windows do.
+// The program's one menu bar: File, Edit, View, Speech and Help; F10 opens it. Every item is found
+// by its name (objectName), as the application object and the windows do.
 class MenuBar1 : public QMenuBar
 {
     Q_OBJECT

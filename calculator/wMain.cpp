@@ -96,6 +96,7 @@ wMain::wMain()
     Timer1.setTimerType(Qt::PreciseTimer);
     connect(&Timer1, &QTimer::timeout, this, &wMain::Timer1_Action);
     Timer1.start();
+    appearance().follow(this);
 }
 
 void wMain::createControls()

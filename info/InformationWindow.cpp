@@ -59,7 +59,7 @@ QLabel *layOutText(QLabel *label, const char *name, const QRect &geometry, const
     label->setFont(font);
 
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, style.colour);
+    palette.setColor(label->foregroundRole(), style.colour);
     label->setPalette(palette);
     return label;
 }

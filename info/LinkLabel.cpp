@@ -1,5 +1,7 @@
 #include "info/LinkLabel.h"
 
+#include "platform/Appearance.h"
+
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -47,6 +49,7 @@ LinkLabel::LinkLabel(QWidget *parent)
         return true;
     }();
     setTextFormat(Qt::PlainText);
+    setForegroundRole(QPalette::Link);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus); // reached with Tab; a click leaves the focus where it is
 }
@@ -103,13 +106,23 @@ void LinkLabel::paintEvent(QPaintEvent *)
         painter.scale(qreal(box.width()) / textWidth, 1);
         box = QRect(0, 0, textWidth, box.height());
     }
-    painter.drawItemText(box, int(alignment()), palette(), isEnabled(), text(), foregroundRole());
+    const QRect textBox
+        = fontMetrics().boundingRect(box, int(alignment()), text()).adjusted(-2, 0, 2, 0);
+    // In high contrast the focus is a solid box in the focus colour, wider than any frame. It
+    // starts just above the letters: the space above them may hold the line before.
+    const bool markedAsFocused = hasFocus() && appearance().highContrast();
+    if (markedAsFocused) {
+        const int spaceAbove
+            = fontMetrics().ascent() + fontMetrics().tightBoundingRect(text()).top();
+        painter.fillRect(textBox.adjusted(-2, spaceAbove - 2, 2, 2), palette().highlight());
+    }
+    painter.drawItemText(box, int(alignment()), palette(), isEnabled(), text(),
+        markedAsFocused ? QPalette::HighlightedText : foregroundRole());
 
-    if (hasFocus()) {
+    if (hasFocus() && !markedAsFocused) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
-        option.rect
-            = fontMetrics().boundingRect(box, int(alignment()), text()).adjusted(-2, 0, 2, 0);
+        option.rect = textBox;
         option.backgroundColor = palette().color(QPalette::Window);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
     }

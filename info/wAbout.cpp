@@ -64,6 +64,7 @@ wAbout::wAbout(QWidget *parent)
     connect(StaticText4, &LinkLabel::activated, this, &wAbout::mOpenHomePage);
 
     Event_Open();
+    appearance().follow(this);
 }
 
 void wAbout::Event_Open()

@@ -102,6 +102,7 @@ wHelp::wHelp(QWidget *parent)
     EditField1->setFocus();
 
     Event_Open();
+    appearance().follow(this);
 }
 
 void wHelp::Event_Open()

@@ -1,6 +1,7 @@
 """The calculator as a blind user meets it, in private desktop sessions (desktop.py): with speech
-and sound, beside a screen reader, without a sound device and without any speech daemon.
-    e2e.py talking|reader|no-audio|no-speech NUMIVOX    (ctest runs each in a PID namespace)"""
+and sound, beside a screen reader, without a sound device and without any speech daemon; and as a
+user who sees a little, with the zoom and high contrast.
+    e2e.py talking|reader|no-audio|no-speech|view NUMIVOX    (ctest runs each in a PID namespace)"""
 
 import itertools
 import os
@@ -11,8 +12,9 @@ import time
 
 import pyatspi
 import speechd
+from Xlib import X, display as xdisplay
 
-from desktop import Monitor, Numivox, Session, SpeechLog, wait_until
+from desktop import Monitor, Numivox, Session, SpeechLog, output_of, wait_until
 
 ALL_KEYS = ["zero", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine",
             "point", "plus", "minus", "times", "divide by", "equals", "clear work area",
@@ -367,8 +369,70 @@ def silent(session, start_app):
             "speech-dispatcher" in command for command in session.strays()), 10, 0.2)
 
 
+ZOOM_STEPS = [75, 100, 125, 150, 175, 200, 250, 300]
+SCREEN = (1280, 1024)  # the session's X server, with no panels and no window manager
+
+
+def shows_high_contrast(app, on):
+    """Waits until the screen shows the key "5" and the display mostly black, or mostly not."""
+    def dark(name, role):
+        area = app.find(name, role).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        data = xdisplay.Display().screen().root.get_image(*area, X.ZPixmap, 0xFFFFFFFF).data
+        return sum(max(data[i:i + 3]) < 0x40 for i in range(0, len(data), 4)) > len(data) / 8
+    wait_until(f"high contrast {'on' if on else 'off'} on the screen", lambda: dark(
+        "five", pyatspi.ROLE_PUSH_BUTTON) == dark("Display", pyatspi.ROLE_TEXT) == on)
+
+
+def geometry(app, unlike=()):
+    """The main window's x, y, width and height on the X server, once its size is none of unlike."""
+    def read():
+        shell = dict(line.split("=") for line in output_of(
+            "xdotool", "getwindowgeometry", "--shell", app.window_id()).split())
+        found = tuple(int(shell[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+        return found[2:] not in unlike and found
+    return wait_until("the window's new size", read)
+
+
+def zoom_steps(app, log):
+    """Ctrl+Shift+"=" (that is "+") up to the cap, each step heard; the size there."""
+    sizes, zoom = {100: geometry(app)[2:]}, 100
+    while True:
+        larger, mark = ZOOM_STEPS[ZOOM_STEPS.index(zoom) + 1], len(log.events())
+        app.type("ctrl+shift+equal")
+        wait_until("the answer to Zoom In", lambda: len(log.events()) >= mark + 2)
+        if log.events()[mark + 1] != ("speak", f"zoom {larger} percent"):
+            break
+        sizes[larger], zoom = geometry(app, unlike=[sizes[zoom]])[2:], larger
+    assert log.events()[-1] == ("speak", f"zoom {zoom} percent is the largest that fits the screen")
+    x, y, width, height = geometry(app)  # moved as it grew, to stay on the screen
+    assert (width, height) == sizes[zoom] and 0 <= x <= SCREEN[0] - width and (
+        0 <= y <= SCREEN[1] - height), f"{width}x{height} at {x},{y} at the cap, {zoom} percent"
+    assert max(width / SCREEN[0], height / SCREEN[1]) * larger / zoom > 1, f"{larger} would fit"
+    print(f"window sizes per zoom step: {sizes}")
+    return sizes[zoom]
+
+
+def view(session, start_app):
+    """Zoom and high contrast from the keyboard, read from the X server, kept for the next run."""
+    log = SpeechLog(session)
+    app = start_app()
+    wait_ready(app, log)
+    shows_high_contrast(app, False)
+    app.focus()
+    size = zoom_steps(app, log)
+    keys(app, log, app.type, [("ctrl+shift+h", ["!high contrast on"])])
+    shows_high_contrast(app, True)
+    quit_by_keyboard(app)
+    app = start_app()
+    wait_ready(app, log)
+    assert geometry(app)[2:] == size, "the zoom was not kept"
+    shows_high_contrast(app, True)
+    quit_by_keyboard(app)
+
+
 SCENARIOS = {"talking": (talking, {}), "reader": (reader, {"screen_reader": True}),
-             "no-audio": (silent, {"audio": False}), "no-speech": (silent, {"speech": False})}
+             "no-audio": (silent, {"audio": False}), "no-speech": (silent, {"speech": False}),
+             "view": (view, {})}
 
 
 def main():
