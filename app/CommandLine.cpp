@@ -34,7 +34,7 @@ std::optional<CommandLineAnswer> answerCommandLine(const QStringList &arguments)
     // Qt's own options are single-dash words (-platform), not bundles of letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QStringLiteral(
-        "Numivox, a four-function calculator that speaks every key and result.\n"
+        "Numivox, a four-function calculator that speaks its results and, as you choose, its keys.\n"
         "With no options it opens its window. See numivox(1) for its keys and menus."));
     const QCommandLineOption help({ "h", "help" }, QStringLiteral("Show this help and exit."));
     const QCommandLineOption version(

@@ -72,7 +72,8 @@ void wAbout::Event_Open()
     setFontFamily(StaticText1, mGlobals.sTheFont);
     StaticText1->setText(programTitle);
     StaticText1->setAccessibleName(spokenTitle());
-    StaticText2->setText(tr("Copyright © 2024 The Numivox Project. All rights reserved."));
+    StaticText2->setText(tr("Copyright © 2024 The Numivox Project. Free software under the GNU "
+                            "General Public License, version 3 or later."));
     StaticText2->setAccessibleName(spokenCopyright(StaticText2->text()));
     StaticText4->setLinkText(homePageAddress);
 }

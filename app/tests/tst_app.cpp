@@ -1,5 +1,6 @@
 #include "app/App.h"
 #include "app/CommandLine.h"
+#include "info/HelpTexts.h"
 #include "platform/ScreenReaderStatus.h"
 #include "platform/SpeechService.h"
 #include "platform/SystemRelease.h"
@@ -10,6 +11,7 @@
 
 #include <QClipboard>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -132,6 +134,48 @@ private slots:
             if (opened != mainWindow() && opened->isVisible() && opened->close())
                 effects.append(opened->windowTitle() + opened->objectName());
         QCOMPARE(effects, done);
+    }
+
+    // Help, the manual page and the README name every command of the menu bar with all its
+    // shortcuts, no shortcut that is not there, and the settings file where it is.
+    void documentationAgreesWithTheMenus()
+    {
+        QMap<QString, QString> menus; // caption: shortcuts, " or " between them
+        for (const QAction *each : app.menuBar()->findChildren<QAction *>())
+            if (!each->objectName().isEmpty() && !each->menu() && each->isVisible())
+                menus[each->text().remove('&').remove(u'…')]
+                    = QKeySequence::listToString(each->shortcuts(), QKeySequence::PortableText)
+                          .replace("; ", " or ");
+        QFile manual(QFINDTESTDATA("../../packaging/numivox.1")),
+            readme(QFINDTESTDATA("../../README.md"));
+        QVERIFY(manual.open(QIODevice::ReadOnly) && readme.open(QIODevice::ReadOnly));
+        const QString manualText = QString(manual.readAll()).remove("\\&").replace("\\-", "-");
+        const QStringList documents
+            = { helpTexts().text(HelpText::ReadMeFirstMac1), manualText, readme.readAll() };
+        const QRegularExpression entry[] = { // caption and shortcuts in Help, manual and README
+            QRegularExpression("\"([^\"]+)\"(?: \\((Ctrl\\+[^)]+)\\))?"),
+            QRegularExpression("^\\.BR? \"?([^\"\\n]+?)\"?(?: \" \\(([^)]+)\\)\")?$",
+                QRegularExpression::MultilineOption),
+            QRegularExpression("^  \\| \\w+ \\| ([^|(]+?) (?:\\([^|]+)?\\| ((?:Ctrl[^|]*?)?) ?\\|$",
+                QRegularExpression::MultilineOption)
+        };
+        for (int i = 0; i < 3; ++i) {
+            QMap<QString, QString> documented;
+            for (const auto &found : entry[i].globalMatch(documents[i]))
+                documented[found.captured(1).remove("...").remove(u'…')]
+                    = found.captured(2).replace(", ", " or ");
+            for (const auto &[caption, keys] : menus.asKeyValueRange())
+                QVERIFY2(documented.contains(caption) && documented[caption] == keys,
+                    qPrintable(caption + " (" + keys + ") in document " + QString::number(i)));
+            for (const auto &[caption, keys] : documented.asKeyValueRange())
+                QVERIFY2(keys.isEmpty() || menus.contains(caption), qPrintable(caption));
+        }
+        QVERIFY(settingsFilePath().endsWith("/numivox/numivox.conf")
+            && helpTexts()
+                   .text(HelpText::ReadMeFirstMac2)
+                   .contains("~/.config/numivox/numivox.conf")
+            && manualText.contains("~/.config/numivox/numivox.conf")
+            && documents[2].contains("~/.config/numivox/numivox.conf"));
     }
 
     // The bus's screen-reader switch reaches the calculator, other reports not; no bus, no reader.

@@ -48,7 +48,8 @@ class InfoWindowsTest : public QObject, public SpeechService
         QVERIFY(help.findChild<LinkLabel *>("StaticText1")->font().underline()); // past the edge
         const QString home = "https://www.numivox.org/numivox.htm", opened = "open " + home;
         QStringList expected // each window's name as it comes to the front; Tab's first two
-            = { "Numivox version 1.5. Copyright 2024 The Numivox Project. All rights reserved.",
+            = { "Numivox version 1.5. Copyright 2024 The Numivox Project. Free software under the "
+                "GNU General Public License, version 3 or later.",
                   "Help", "!~" + home, "!~Help text" };
 
         auto *pane = help.findChild<QTextEdit *>();
