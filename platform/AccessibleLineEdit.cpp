@@ -81,24 +81,6 @@ QString AccessibleLineEdit::item(int offset, QAccessible::TextBoundaryType bound
     return text.mid(span.start, span.end - span.start);
 }
 
-QString AccessibleLineEdit::textBeforeOffset(
-    int offset, QAccessible::TextBoundaryType boundary, int *startOffset, int *endOffset) const
-{
-    return item(offset, boundary, TextItemPlace::Before, startOffset, endOffset);
-}
-
-QString AccessibleLineEdit::textAtOffset(
-    int offset, QAccessible::TextBoundaryType boundary, int *startOffset, int *endOffset) const
-{
-    return item(offset, boundary, TextItemPlace::At, startOffset, endOffset);
-}
-
-QString AccessibleLineEdit::textAfterOffset(
-    int offset, QAccessible::TextBoundaryType boundary, int *startOffset, int *endOffset) const
-{
-    return item(offset, boundary, TextItemPlace::After, startOffset, endOffset);
-}
-
 QString AccessibleLineEdit::attributes(int offset, int *startOffset, int *endOffset) const
 {
     *startOffset = *endOffset = offset; // a line edit's text has no formatting of its own

@@ -11,7 +11,7 @@ class QLineEdit;
 // answers at once, and that what is written goes through edit(). The line edit itself sends the
 // events of its caret, selection and text.
 class AccessibleLineEdit : public QAccessibleWidget,
-                           public QAccessibleTextInterface,
+                           public TextItemQueries,
                            public QAccessibleEditableTextInterface
 {
 public:
@@ -24,12 +24,6 @@ public:
 
     QString text(int startOffset, int endOffset) const override;
     int characterCount() const override;
-    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
-        int *endOffset) const override;
-    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
-        int *endOffset) const override;
-    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
-        int *endOffset) const override;
     QString attributes(int offset, int *startOffset, int *endOffset) const override;
 
     int cursorPosition() const override;
@@ -57,5 +51,5 @@ protected:
 private:
     QString readableText() const; // none of a password
     QString item(int offset, QAccessible::TextBoundaryType boundary, TextItemPlace place,
-        int *startOffset, int *endOffset) const;
+        int *startOffset, int *endOffset) const override;
 };

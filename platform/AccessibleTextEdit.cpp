@@ -94,24 +94,6 @@ QString AccessibleTextEdit::item(int offset, QAccessible::TextBoundaryType bound
     return text(start, end);
 }
 
-QString AccessibleTextEdit::textBeforeOffset(
-    int offset, QAccessible::TextBoundaryType boundary, int *startOffset, int *endOffset) const
-{
-    return item(offset, boundary, TextItemPlace::Before, startOffset, endOffset);
-}
-
-QString AccessibleTextEdit::textAtOffset(
-    int offset, QAccessible::TextBoundaryType boundary, int *startOffset, int *endOffset) const
-{
-    return item(offset, boundary, TextItemPlace::At, startOffset, endOffset);
-}
-
-QString AccessibleTextEdit::textAfterOffset(
-    int offset, QAccessible::TextBoundaryType boundary, int *startOffset, int *endOffset) const
-{
-    return item(offset, boundary, TextItemPlace::After, startOffset, endOffset);
-}
-
 int AccessibleTextEdit::cursorPosition() const
 {
     return field()->textCursor().position();

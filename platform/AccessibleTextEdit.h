@@ -10,7 +10,7 @@ class QTextEdit;
 // A text edit as Qt presents it to assistive technology, but that a query outside the text reads
 // at its nearer end (-1 at the end, -2 at the caret), and that a read-only field takes no writes.
 class AccessibleTextEdit final : public QAccessibleWidget,
-                                 public QAccessibleTextInterface,
+                                 public TextItemQueries,
                                  public QAccessibleEditableTextInterface
 {
 public:
@@ -23,12 +23,6 @@ public:
 
     QString text(int startOffset, int endOffset) const override;
     int characterCount() const override;
-    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
-        int *endOffset) const override;
-    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
-        int *endOffset) const override;
-    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
-        int *endOffset) const override;
     QString attributes(int offset, int *startOffset, int *endOffset) const override;
 
     int cursorPosition() const override;
@@ -54,5 +48,5 @@ private:
     QTextCursor range(int startOffset, int endOffset) const;
     QPoint scrolledBy() const;
     QString item(int offset, QAccessible::TextBoundaryType boundary, TextItemPlace place,
-        int *startOffset, int *endOffset) const;
+        int *startOffset, int *endOffset) const override;
 };

@@ -23,3 +23,28 @@ int placeWithin(int offset, int length);
 // finds; a line or paragraph ends after its line feed.
 TextSpan textItem(
     const QString &text, int offset, QAccessible::TextBoundaryType boundary, TextItemPlace place);
+
+// The text interface's three queries by boundary, answered by the one item() of each field.
+class TextItemQueries : public QAccessibleTextInterface
+{
+public:
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
+        int *endOffset) const override
+    {
+        return item(offset, boundary, TextItemPlace::Before, startOffset, endOffset);
+    }
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
+        int *endOffset) const override
+    {
+        return item(offset, boundary, TextItemPlace::At, startOffset, endOffset);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
+        int *endOffset) const override
+    {
+        return item(offset, boundary, TextItemPlace::After, startOffset, endOffset);
+    }
+
+protected:
+    virtual QString item(int offset, QAccessible::TextBoundaryType boundary, TextItemPlace place,
+        int *startOffset, int *endOffset) const = 0;
+};
