@@ -1,6 +1,7 @@
 #include "app/App.h"
 #include "app/CommandLine.h"
 #include "info/HelpTexts.h"
+#include "platform/AccessibleTextEdit.h"
 #include "platform/ScreenReaderStatus.h"
 #include "platform/SpeechService.h"
 #include "platform/SystemRelease.h"
@@ -66,6 +67,8 @@ private slots:
         QVERIFY(!item("HelpAbout")->isVisible() && item("SpeechSpeakKeys")->isChecked()
             && mGlobals.bSpeech);
         QTRY_VERIFY(tries > 1); // "ready", through the application's own speech worker
+        auto *tape = mainWindow()->findChild<QTextEdit *>("efHistory"); // read safely by any tool
+        QVERIFY(dynamic_cast<AccessibleTextEdit *>(QAccessible::queryAccessibleInterface(tape)));
         installSpeech(this);
         installOutputDialogs(this);
         QTRY_VERIFY(mainWindow()->findChild<QWidget *>("PushButton17")->isEnabled()); // keys wake
