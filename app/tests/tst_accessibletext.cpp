@@ -12,7 +12,8 @@ class tst_AccessibleText : public QObject
 {
     Q_OBJECT
 
-    const int fontSize = mGlobals.iTheFontSize = 12; // as the application sets it
+    const int fontSize = mGlobals.iTheFontSize = 12; // as the application sets them
+    const QString family = mGlobals.sTheFont = QStringLiteral("DejaVu Sans");
     wMain window;
     wHelp help;
     QFileDialog files;
@@ -78,12 +79,14 @@ private slots:
         QCOMPARE(text->textAtOffset(-1, QAccessible::WordBoundary, &start, &end), "45.6");
         for (int offset = 0; offset < 4; ++offset) // right-aligned
             QCOMPARE(text->offsetAtPoint(text->characterRect(offset).center()), offset);
+        text->setCursorPosition(2);
+        QCOMPARE(text->cursorPosition(), 2);
     }
 
     void queriesAndWrites_data()
     {
         // the field, keys typed into the display first, a write (from, to (-1: the end), and the
-        // text put there) and the field's text after it, "=" for the same
+        // text put there, or none: a deletion) and the field's text after it, "=" for the same
         QTest::addColumn<QStringList>("row");
         QTest::newRow("letters") << QStringList { "display", "1 5", "0 -1 abc", "=" };
         QTest::newRow("after a result") << QStringList { "display", "6 * 7 =", "2 2 9", "9" };
@@ -127,7 +130,8 @@ private slots:
         const QString before = interface->text(QAccessible::Value);
         const QStringList words = row[2].split(' ');
         if (QAccessibleEditableTextInterface *editable = interface->editableTextInterface())
-            editable->replaceText(words[0].toInt(), words[1].toInt(), words.value(2));
+            words.size() > 2 ? editable->replaceText(words[0].toInt(), words[1].toInt(), words[2])
+                             : editable->deleteText(words[0].toInt(), words[1].toInt());
         else
             interface->setText(QAccessible::Value, words.value(2));
         const QString after = interface->text(QAccessible::Value);
