@@ -5,6 +5,7 @@
 #include "program/Settings.h"
 #include "transcript/PagePrinting.h"
 
+#include <QtDBus>
 #include <QtPrintSupport>
 #include <QtTest>
 #include <QtWidgets>
@@ -138,9 +139,13 @@ private slots:
                  { P::Highlight, P::Button, 3 }, { P::Highlight, P::Window, 3 } })
             QVERIFY(luminance(colours.color(light)) / luminance(colours.color(dark)) >= least);
         QVERIFY(luminance(colours.color(P::Button)) < 0.1); // the key faces' under 0.05
-        const QImage display = picture(controls[0]);
+        const QImage display = picture(controls[0]), looks = picture(window());
         for (int x : { 0, 1, 2 })
             QCOMPARE(display.pixel(x, display.height() / 2), colours.color(P::Highlight).rgb());
+        const QImage pictured(QFINDTESTDATA("looks/main-high-contrast.png"));
+        if (looks != pictured.convertToFormat(looks.format()))
+            looks.save("main-high-contrast.png"); // beside the test, to look at and copy over
+        QCOMPARE(looks, pictured.convertToFormat(looks.format()));
         const QTemporaryDir folder; // the transcript still printed in black on white
         QPrinter printer;
         printer.setOutputFileName(folder.filePath("tape.pdf"));
@@ -162,12 +167,19 @@ private slots:
         userSettings().remove("highContrast");
         userSettings().setValue("zoom", 300);
         QVERIFY(app.start() && appearance().zoom() == 175 && !appearance().highContrast());
-        auto *desktop = app.findChild<DesktopContrast *>();
-        emit desktop->highContrastPreferred(true);
-        QVERIFY(app.menuBar()->item("ViewHighContrast")->isChecked() && said.isEmpty());
+        const auto desktopSets = [this](const char *group, const char *key, QVariant value) {
+            QDBusMessage change = QDBusMessage::createSignal("/org/freedesktop/portal/desktop",
+                "org.freedesktop.portal.Settings", "SettingChanged");
+            change << group << key << QVariant::fromValue(QDBusVariant(value));
+            QMetaObject::invokeMethod(
+                app.findChild<DesktopContrast *>(), "settingChanged", Q_ARG(QDBusMessage, change));
+            return appearance().highContrast();
+        };
+        QVERIFY(!desktopSets("org.freedesktop.appearance", "color-scheme", 1u)
+            && desktopSets("org.freedesktop.appearance", "contrast", 1u)
+            && app.menuBar()->item("ViewHighContrast")->isChecked() && said.isEmpty());
         type("Ctrl+Shift+H");
-        emit desktop->highContrastPreferred(true);
-        QVERIFY(!appearance().highContrast());
+        QVERIFY(!desktopSets("org.gnome.desktop.a11y.interface", "high-contrast", true));
         appearance().setHighContrast(true);
         QVERIFY(app.start() && !appearance().highContrast());
     }
