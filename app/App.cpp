@@ -186,6 +186,5 @@ void App::copyFromFocusedField()
 
 void App::quitApplication()
 {
-    closeAllWindows();
-    quit();
+    closeAllWindows(); // the main window's closing ends the run
 }

@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -17,6 +18,15 @@ const QString zoomKey = QStringLiteral("zoom"); // in percent
 const QString highContrastKey = QStringLiteral("highContrast"); // absent: the desktop's choice
 
 const auto &steps = Appearance::zoomSteps;
+
+// The look the user chose, if any; absent or unreadable, the desktop's preference rules.
+std::optional<bool> chosenHighContrast()
+{
+    const QString look = userSettings().value(highContrastKey).toString();
+    if (look == QLatin1String("true") || look == QLatin1String("false"))
+        return look == QLatin1String("true");
+    return std::nullopt;
+}
 
 // Answers to the user's own command: heard beside a screen reader too.
 void say(const QString &phrase)
@@ -39,7 +49,7 @@ ViewCommands::ViewCommands(MenuBar1 *menuBar, QObject *parent)
     connect(highContrastItem, &QAction::toggled, this, &ViewCommands::setHighContrast);
     connect(
         new DesktopContrast(this), &DesktopContrast::highContrastPreferred, this, [this](bool on) {
-            if (!lookChosen)
+            if (!chosenHighContrast())
                 showHighContrast(on);
         });
 }
@@ -50,10 +60,8 @@ void ViewCommands::restore()
     const int zoom = settings.value(zoomKey).toInt();
     if (std::ranges::count(steps, zoom) > 0)
         appearance().setZoom(std::min(zoom, appearance().largestZoomThatFits()));
-    const QString look = settings.value(highContrastKey).toString();
-    lookChosen = look == QLatin1String("true") || look == QLatin1String("false");
-    if (lookChosen)
-        showHighContrast(look == QLatin1String("true"));
+    if (const std::optional<bool> on = chosenHighContrast())
+        showHighContrast(*on);
 }
 
 void ViewCommands::zoomIn()
@@ -92,7 +100,6 @@ void ViewCommands::zoomTo(int percent)
 
 void ViewCommands::setHighContrast(bool on)
 {
-    lookChosen = true;
     appearance().setHighContrast(on);
     userSettings().setValue(highContrastKey, on);
     say(on ? QStringLiteral("high contrast on") : QStringLiteral("high contrast off"));

@@ -29,5 +29,4 @@ private:
     void showHighContrast(bool on);
 
     QPointer<QAction> highContrastItem;
-    bool lookChosen = false;
 };

@@ -7,7 +7,7 @@
 // Everything the calculator says, apart from typed characters and results.
 namespace Phrases {
 
-inline const std::array<QString, 10> digits = {
+inline const std::array digits = {
     QStringLiteral("zero"),
     QStringLiteral("one"),
     QStringLiteral("two"),

@@ -15,7 +15,7 @@ enum class HelpText {
     ReadMeFirst7,
     ReadMeFirstMac8,
 };
-inline constexpr int helpTextCount = 8;
+inline constexpr int helpTextCount = int(HelpText::ReadMeFirstMac8) + 1;
 
 // Holds the help texts for the whole run: each is read from the resource folder the first time
 // it is asked for and kept from then on, whatever happens to the windows that show it.

@@ -19,16 +19,15 @@ MenuVoice::MenuVoice(QApplication *application)
 
 bool MenuVoice::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool shown = event->type() == QEvent::Show;
-    if (auto *menu = qobject_cast<QMenu *>(watched);
-        menu && (shown || event->type() == QEvent::Hide)) {
+    if (event->type() != QEvent::Show)
+        return QObject::eventFilter(watched, event);
+    if (auto *menu = qobject_cast<QMenu *>(watched)) {
+        opened = menu;
+        connect(menu, &QMenu::hovered, this, &MenuVoice::saySoon, Qt::UniqueConnection);
         // A menu that closes gives the highlight back to the menu or the bar it came from.
-        if (shown) {
-            opened = menu;
-            connect(menu, &QMenu::hovered, this, &MenuVoice::saySoon, Qt::UniqueConnection);
-        }
+        connect(menu, &QMenu::aboutToHide, this, &MenuVoice::saySoon, Qt::UniqueConnection);
         saySoon();
-    } else if (auto *bar = qobject_cast<QMenuBar *>(watched); bar && shown) {
+    } else if (auto *bar = qobject_cast<QMenuBar *>(watched)) {
         // The bar tells of the moves among its menus, and in menus whose items it holds itself.
         connect(bar, &QMenuBar::hovered, this, &MenuVoice::saySoon, Qt::UniqueConnection);
     }
