@@ -129,7 +129,7 @@ void DisplayField::mouseReleaseEvent(QMouseEvent *event)
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (event->button() == Qt::MiddleButton && clipboard->supportsSelection()) {
-        pasteFrom(clipboard->text(QClipboard::Selection), cursorPosition(), 0);
+        pasteFrom(clipboard->text(QClipboard::Selection), cursorPosition());
         return;
     }
     QLineEdit::mouseReleaseEvent(event);
@@ -145,7 +145,7 @@ void DisplayField::dragMoveEvent(QDragMoveEvent *event)
 void DisplayField::dropEvent(QDropEvent *event)
 {
     const int position = cursorPositionAt(event->position().toPoint());
-    if (pasteFrom(event->mimeData()->text(), position, 0))
+    if (pasteFrom(event->mimeData()->text(), position))
         event->acceptProposedAction();
     else
         event->ignore();

@@ -24,7 +24,7 @@ public:
 
     QMenu *createContextMenu();
     // Offers text from outside the keyboard to `insertText`, trimmed; true when it was taken.
-    bool pasteFrom(const QString &text, int position, int replaced);
+    bool pasteFrom(const QString &text, int position, int replaced = 0);
 
 protected:
     bool event(QEvent *event) override;

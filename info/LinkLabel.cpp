@@ -102,8 +102,8 @@ void LinkLabel::paintEvent(QPaintEvent *)
     // is condensed to fit rather than cut off.
     const int textWidth = fontMetrics().horizontalAdvance(text());
     if (textWidth > box.width()) {
-        painter.translate(box.topLeft());
-        painter.scale(qreal(box.width()) / textWidth, 1);
+        painter.setTransform(QTransform::fromTranslate(box.left(), box.top())
+                .scale(qreal(box.width()) / textWidth, 1));
         box = QRect(0, 0, textWidth, box.height());
     }
     const QRect textBox

@@ -137,6 +137,19 @@ private slots:
         const QString after = interface->text(QAccessible::Value);
         QCOMPARE(after == before ? QStringLiteral("=") : after, row[3]);
     }
+
+    // A reader that follows the text brings each passage it reads into view, back up as well.
+    void scrollsToThePassageAsked()
+    {
+        auto *transcript = static_cast<QTextEdit *>(fields["transcript"]);
+        transcript->setPlainText(QStringLiteral("1\n").repeated(100));
+        QAccessibleTextInterface *text = accessible(transcript)->textInterface();
+        const QWidget *view = transcript->viewport();
+        for (const int offset : { 198, 0 }) {
+            text->scrollToSubstring(offset, offset + 1);
+            QVERIFY(view->rect().contains(view->mapFromGlobal(text->characterRect(offset).center())));
+        }
+    }
 };
 
 QTEST_MAIN(tst_AccessibleText)

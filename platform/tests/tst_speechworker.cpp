@@ -139,6 +139,7 @@ private slots:
         const QDeadlineTimer quitting(1000);
         worker.reset();
         QVERIFY2(!quitting.hasExpired(), "an idle worker waited out its grace period");
+        QCOMPARE(daemon.log().last(), "closed"); // before quitting went on
     }
 
     // Quitting leaves a worker stuck in a hung daemon behind, to close its connection once let go.
