@@ -73,21 +73,25 @@ int AccessibleTextEdit::characterCount() const
     return field()->document()->characterCount() - 1;
 }
 
-// Lines are the lines on screen, as Qt's own cursor helper finds them; the item before or after
-// is the one at the character before or after the item at the offset.
+// Lines are the lines on screen, as Qt's own cursor helper finds them. The item before is the one
+// at the character before the item at the offset; the item after is the first that starts at or
+// past its end, for the character at a line's end still belongs to the line.
 QString AccessibleTextEdit::item(int offset, QAccessible::TextBoundaryType boundary,
     TextItemPlace place, int *startOffset, int *endOffset) const
 {
     QTextCursor cursor = cursorAt(offset);
     auto [start, end] = QAccessible::qAccessibleTextBoundaryHelper(cursor, boundary);
     if (place != TextItemPlace::At) {
-        const int next = place == TextItemPlace::Before ? start - 1 : end;
-        if (next < 0 || next >= characterCount()) {
-            *startOffset = *endOffset = -1;
-            return {};
-        }
-        cursor.setPosition(next);
-        std::tie(start, end) = QAccessible::qAccessibleTextBoundaryHelper(cursor, boundary);
+        const int itemEnd = end;
+        int next = place == TextItemPlace::Before ? start - 1 : end;
+        do {
+            if (next < 0 || next >= characterCount()) {
+                *startOffset = *endOffset = -1;
+                return {};
+            }
+            cursor.setPosition(next++);
+            std::tie(start, end) = QAccessible::qAccessibleTextBoundaryHelper(cursor, boundary);
+        } while (place == TextItemPlace::After && start < itemEnd);
     }
     *startOffset = start;
     *endOffset = end;

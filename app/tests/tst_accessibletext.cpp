@@ -75,6 +75,10 @@ private slots:
         QCOMPARE(QList({ readings(fields["transcript"]), readings(fields["Help text"]),
                      readings(fields["file name"]) }),
             qtsOwn);
+        QAccessibleTextInterface *tape = accessible(fields["transcript"])->textInterface();
+        QCOMPARE(QStringList({ tape->textBeforeOffset(4, QAccessible::LineBoundary, &start, &end),
+                     tape->textAfterOffset(4, QAccessible::LineBoundary, &start, &end) }),
+            QStringList({ "12", "---" }));
         QAccessibleTextInterface *text = accessible(fields["display"])->textInterface();
         QCOMPARE(text->textAtOffset(-1, QAccessible::WordBoundary, &start, &end), "45.6");
         for (int offset = 0; offset < 4; ++offset) // right-aligned

@@ -139,9 +139,14 @@ private slots:
                  { P::Highlight, P::Button, 3 }, { P::Highlight, P::Window, 3 } })
             QVERIFY(luminance(colours.color(light)) / luminance(colours.color(dark)) >= least);
         QVERIFY(luminance(colours.color(P::Button)) < 0.1); // the key faces' under 0.05
-        const QImage display = picture(controls[0]), looks = picture(window());
-        for (int x : { 0, 1, 2 })
-            QCOMPARE(display.pixel(x, display.height() / 2), colours.color(P::Highlight).rgb());
+        const QImage looks = picture(window());
+        for (const int zoom : { 100, 200 }) { // the ring grows with the zoom
+            appearance().setZoom(zoom);
+            const QImage display = picture(controls[0]);
+            QCOMPARE(display.pixel(3 * zoom / 100 - 1, display.height() / 2),
+                colours.color(P::Highlight).rgb());
+        }
+        appearance().setZoom(100);
         const QImage pictured(QFINDTESTDATA("looks/main-high-contrast.png"));
         if (looks != pictured.convertToFormat(looks.format()))
             looks.save("main-high-contrast.png"); // beside the test, to look at and copy over

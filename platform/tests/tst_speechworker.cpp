@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <csignal>
 #include <mutex>
 #include <optional>
 
@@ -57,6 +58,8 @@ struct Daemon
     {
         const bool failed = failures-- > 0;
         log(failed ? "failed " + event : event);
+        if (event.endsWith("pipe")) // as writing to a socket the daemon closed does
+            pthread_kill(pthread_self(), SIGPIPE);
         const std::lock_guard held(answering);
         return !failed;
     }
@@ -103,6 +106,7 @@ private slots:
         QTest::newRow("interrupts")        << QStringList { "!~one", "!~two", "!~three", "~and four" } << QStringList { "open", "cancel", "text:one", "cancel", "text:three", "text:and four" };
         QTest::newRow("missing daemon")    << QStringList { "~lost", "~back" } << QStringList { "refused", "refused", "open", "text:back" };
         QTest::newRow("lost connection")   << QStringList { "~one", "~two" } << QStringList { "open", "failed text:one", "open", "closed", "text:one", "text:two" };
+        QTest::newRow("broken pipe")       << QStringList { "~pipe", "~back" } << QStringList { "open", "text:pipe", "text:back" };
         QTest::newRow("lost for a phrase") << QStringList { "!~lost", "~back" } << QStringList { "open", "failed cancel", "open", "closed", "failed cancel", "closed", "open", "text:back" };
         // The voice: set before the first phrase and with each phrase given after it, anew on a
         // fresh connection; taking a setting back takes a fresh connection, after our cancel.
