@@ -173,12 +173,10 @@ private slots:
             for (const auto &[caption, keys] : documented.asKeyValueRange())
                 QVERIFY2(keys.isEmpty() || menus.contains(caption), qPrintable(caption));
         }
-        QVERIFY(settingsFilePath().endsWith("/numivox/numivox.conf")
-            && helpTexts()
-                   .text(HelpText::ReadMeFirstMac2)
-                   .contains("~/.config/numivox/numivox.conf")
-            && manualText.contains("~/.config/numivox/numivox.conf")
-            && documents[2].contains("~/.config/numivox/numivox.conf"));
+        QVERIFY(settingsFilePath().endsWith("/numivox/numivox.conf"));
+        for (const QString &text : { helpTexts().text(HelpText::ReadMeFirstMac2), documents[1],
+                 documents[2] })
+            QVERIFY(text.contains("~/.config/numivox/numivox.conf"));
     }
 
     // The bus's screen-reader switch reaches the calculator, other reports not; no bus, no reader.
