@@ -34,8 +34,9 @@ std::optional<CommandLineAnswer> answerCommandLine(const QStringList &arguments)
     // Qt's own options are single-dash words (-platform), not bundles of letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QStringLiteral(
-        "Numivox, a four-function calculator that speaks its results and, as you choose, its keys.\n"
-        "With no options it opens its window. See numivox(1) for its keys and menus."));
+        "Numivox, a four-function calculator that speaks its results and, as you choose,\n"
+        "its keys. With no options it opens its window. See numivox(1) for its keys and\n"
+        "menus."));
     const QCommandLineOption help({ "h", "help" }, QStringLiteral("Show this help and exit."));
     const QCommandLineOption version(
         { "v", "version" }, QStringLiteral("Show the version and exit."));

@@ -103,7 +103,7 @@ void LinkLabel::paintEvent(QPaintEvent *)
     const int textWidth = fontMetrics().horizontalAdvance(text());
     if (textWidth > box.width()) {
         painter.setTransform(QTransform::fromTranslate(box.left(), box.top())
-                .scale(qreal(box.width()) / textWidth, 1));
+                                 .scale(qreal(box.width()) / textWidth, 1));
         box = QRect(0, 0, textWidth, box.height());
     }
     const QRect textBox

@@ -150,7 +150,8 @@ private slots:
         const QWidget *view = transcript->viewport();
         for (const int offset : { 198, 0 }) {
             text->scrollToSubstring(offset, offset + 1);
-            QVERIFY(view->rect().contains(view->mapFromGlobal(text->characterRect(offset).center())));
+            QVERIFY(
+                view->rect().contains(view->mapFromGlobal(text->characterRect(offset).center())));
         }
     }
 };

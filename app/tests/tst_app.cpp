@@ -174,8 +174,8 @@ private slots:
                 QVERIFY2(keys.isEmpty() || menus.contains(caption), qPrintable(caption));
         }
         QVERIFY(settingsFilePath().endsWith("/numivox/numivox.conf"));
-        for (const QString &text : { helpTexts().text(HelpText::ReadMeFirstMac2), documents[1],
-                 documents[2] })
+        for (const QString &text :
+            { helpTexts().text(HelpText::ReadMeFirstMac2), documents[1], documents[2] })
             QVERIFY(text.contains("~/.config/numivox/numivox.conf"));
     }
 
