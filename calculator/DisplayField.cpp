@@ -49,7 +49,6 @@ QAccessibleInterface *accessibleDisplay(const QString &className, QObject *objec
 DisplayField::DisplayField(QWidget *parent)
     : QLineEdit(parent)
 {
-    setDragEnabled(false);
     // Asked first for a display, before the interfaces of line edits in general.
     static const bool accessible = (QAccessible::installFactory(accessibleDisplay), true);
     Q_UNUSED(accessible);

@@ -148,10 +148,9 @@ private slots:
         transcript->setPlainText(QStringLiteral("1\n").repeated(100));
         QAccessibleTextInterface *text = accessible(transcript)->textInterface();
         const QWidget *view = transcript->viewport();
-        for (const int offset : { 198, 0 }) {
-            text->scrollToSubstring(offset, offset + 1);
-            QVERIFY(
-                view->rect().contains(view->mapFromGlobal(text->characterRect(offset).center())));
+        for (const int at : { 198, 0 }) {
+            text->scrollToSubstring(at, at + 1);
+            QVERIFY(view->rect().contains(view->mapFromGlobal(text->characterRect(at).center())));
         }
     }
 };

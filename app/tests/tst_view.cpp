@@ -140,13 +140,11 @@ private slots:
             QVERIFY(luminance(colours.color(light)) / luminance(colours.color(dark)) >= least);
         QVERIFY(luminance(colours.color(P::Button)) < 0.1); // the key faces' under 0.05
         const QImage looks = picture(window());
-        for (const int zoom : { 100, 200 }) { // the ring grows with the zoom
+        for (const int zoom : { 200, 100 }) { // the ring grows with the zoom
             appearance().setZoom(zoom);
             const QImage display = picture(controls[0]);
-            QCOMPARE(display.pixel(3 * zoom / 100 - 1, display.height() / 2),
-                colours.color(P::Highlight).rgb());
+            QCOMPARE(display.pixel(zoom * 3 / 100 - 1, 9), colours.color(P::Highlight).rgb());
         }
-        appearance().setZoom(100);
         const QImage pictured(QFINDTESTDATA("looks/main-high-contrast.png"));
         QCOMPARE(looks, pictured.convertToFormat(looks.format()));
         const QTemporaryDir folder; // the transcript still printed in black on white

@@ -20,10 +20,19 @@ class tst_wMain : public QObject, SpeechService
     {
         said.append((interrupt == Interrupt::Yes ? "!" : "") + phrases.join(u' '));
     }
-    void type(const QString &keys) // by name ("1 Left Backspace"); "@" focuses the transcript
+    // By name ("1 Left"), to an open menu first; "@" focuses the transcript, "Menu" opens its menu
+    void type(const QString &keys)
     {
-        for (const QString &key : keys.split(u' '))
-            key == u"@" ? transcript()->setFocus() : QTest::keySequence(window->focusWidget(), key);
+        for (const QString &key : keys.split(u' ')) {
+            QContextMenuEvent openMenu(QContextMenuEvent::Keyboard, {}, {});
+            QWidget *menu = QApplication::activePopupWidget();
+            if (key == u"@")
+                transcript()->setFocus();
+            else if (key == u"Menu")
+                QApplication::sendEvent(display(), &openMenu);
+            else
+                QTest::keySequence(menu ? menu : window->focusWidget(), key);
+        }
     }
 
 private slots:
@@ -81,6 +90,8 @@ private slots:
         QTest::newRow("operators")  << "9 / 3 = * 2 = - 1 = + 5 =" << "9|!divide by|3|!equals 3|!times|2|!equals 6|!minus|1|!equals 5|!plus|5|!equals 10|10";
         QTest::newRow("chords")     << "1 5 Ctrl+A Ctrl+C 2 Ctrl+A Ctrl+X Shift+Del Ctrl+Backspace Ctrl+Z End Ctrl+V" << "1|5|2|undo|215";
         QTest::newRow("transcript") << "@ Ctrl+C Home 5 7 @ Tab 8 @ Backtab 9" << "7|8|9|789";
+        QTest::newRow("menu paste") << "1 5 Menu Down Return 2 Menu Esc" << "1|5|2|1572";
+        QTest::newRow("menu select")<< "1 5 Menu Up Return 2" << "1|5|2|2";
         // clang-format on
     }
 
@@ -94,6 +105,7 @@ private slots:
         window->findChild<QPushButton *>()->setFocus();
         type(keys);
         QTEST((said.sliced(1) << display()->text()).join(u'|'), "said"); // after "ready"
+        QTRY_VERIFY(display()->findChildren<QMenu *>().isEmpty()); // a closed menu is gone
     }
 
     // The transcript grows at its end, its caret and view following, without undo; drops paste.

@@ -16,9 +16,6 @@ from Xlib import X, display as xdisplay
 
 from desktop import Monitor, Numivox, Session, SpeechLog, output_of, wait_until
 
-ALL_KEYS = ["zero", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine",
-            "point", "plus", "minus", "times", "divide by", "equals", "clear work area",
-            "clear all"]
 # The result's target is 1 s after "=", and the figures are printed; a busy machine adds to them,
 # so only a result kept waiting behind more than the screen reader's own echo fails the test.
 RESULT_WITHIN_S = 1.5
@@ -49,7 +46,6 @@ def wait_ready(app, log):
     assert app.frame_names() == [Numivox.TITLE], f"windows on AT-SPI: {app.frame_names()}"
     wait_until("the keys to be enabled", lambda: app.enabled("one"), timeout=5)
     assert time.monotonic() - app.started >= 1.0, "the keys were enabled within 1 s of launch"
-    assert all(app.enabled(key) for key in ALL_KEYS), "not every key is enabled"
 
 
 def quit_by_keyboard(app):
@@ -140,13 +136,11 @@ def talking(session, start_app):
                               ("equal", ["!equals 42"], "42"), ("9", ["9"], "9"),
                               ("BackSpace", ["backspace"], ""), ("period", ["point"], "."),
                               ("period", ["!decimal point is already included"], ".")])
-    assert app.transcript().endswith("7\nx 6\n---\n42\n\n"), f"transcript {app.transcript()!r}"
 
     # The warning, "equals" and the result make one utterance, so none cuts another off.
     keys(app, log, app.press, [("clear all", ["!clear all"], ""), ("five", ["!five"]),
                                ("divide by", ["!divide by"]), ("zero", ["!zero"]),
                                ("equals", ["!INFINITY equals Infinity"], "Infinity")])
-    assert app.transcript() == "5\n/ 0\n---------\nInfinity\n\n", f"transcript {app.transcript()!r}"
     beside_another_client(app, log, monitor)  # where the sound that comes out is measured
     by_ear(app, log, session)
 
