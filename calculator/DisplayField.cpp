@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QMimeData>
 
+#include <mutex>
+
 namespace {
 
 bool changesTextUnasked(const QKeyEvent *event)
@@ -50,8 +52,8 @@ DisplayField::DisplayField(QWidget *parent)
     : QLineEdit(parent)
 {
     // Asked first for a display, before the interfaces of line edits in general.
-    static const bool accessible = (QAccessible::installFactory(accessibleDisplay), true);
-    Q_UNUSED(accessible);
+    static std::once_flag factoryInstalled;
+    std::call_once(factoryInstalled, [] { QAccessible::installFactory(accessibleDisplay); });
 }
 
 QMenu *DisplayField::createContextMenu()

@@ -80,7 +80,6 @@ QStyle *Appearance::controlStyle()
         return nullptr;
     if (!highContrastStyle)
         highContrastStyle = new HighContrast::Style(qApp);
-    highContrastStyle->setZoomFactor(zoomFactor());
     return highContrastStyle;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/HighContrast.h"
 
+#include "platform/Appearance.h"
+
 #include <QPainter>
 #include <QStyleOption>
 
@@ -47,7 +49,7 @@ HighContrast::Style::Style(QObject *parent)
 
 int HighContrast::Style::thickness(int pixels) const
 {
-    return std::max(pixels, qRound(pixels * zoomFactor));
+    return std::max(pixels, qRound(pixels * appearance().zoomFactor()));
 }
 
 int HighContrast::Style::pixelMetric(

@@ -18,8 +18,6 @@ class Style : public QProxyStyle
 public:
     explicit Style(QObject *parent);
 
-    void setZoomFactor(qreal factor) { zoomFactor = factor; }
-
     int pixelMetric(PixelMetric metric, const QStyleOption *option = nullptr,
         const QWidget *widget = nullptr) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
@@ -29,8 +27,6 @@ public:
 
 private:
     int thickness(int pixels) const;
-
-    qreal zoomFactor = 1;
 };
 
 } // namespace HighContrast

@@ -156,6 +156,10 @@ struct SpeechWorker::Shared
     }
 };
 
+using namespace std::chrono_literals;
+
+const std::chrono::milliseconds SpeechWorker::defaultShutdownGrace = 250ms;
+
 SpeechWorker::SpeechWorker(
     SpeechConnectionFactory openConnection, std::chrono::milliseconds shutdownGrace)
     : shared(std::make_shared<Shared>())

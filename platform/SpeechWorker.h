@@ -13,8 +13,10 @@
 class SpeechWorker final : public SpeechService
 {
 public:
+    static const std::chrono::milliseconds defaultShutdownGrace;
+
     explicit SpeechWorker(SpeechConnectionFactory openConnection,
-        std::chrono::milliseconds shutdownGrace = std::chrono::milliseconds(250));
+        std::chrono::milliseconds shutdownGrace = defaultShutdownGrace);
     // Waits at most the shutdown grace for the worker; a worker stuck in the daemon is left
     // behind rather than holding up the program's exit.
     ~SpeechWorker() override;
