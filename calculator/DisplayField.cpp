@@ -14,10 +14,11 @@
 
 namespace {
 
+// The edits a line edit performs on keys that are no command chord: Shift+Delete, and on X11 the
+// Cut and Undo keys (F20, F14). Every other cut, undo or redo is a chord, left to the menus.
 bool changesTextUnasked(const QKeyEvent *event)
 {
-    return event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Undo)
-        || event->matches(QKeySequence::Redo);
+    return event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Undo);
 }
 
 // The chords the display performs itself; every other chord is left to the menus.

@@ -118,7 +118,8 @@ private slots:
         QFETCH(int, zoom);
         type(chords);
         QTEST(said.join(' ').remove("zoom ").remove(" percent"), "said");
-        QVERIFY(appearance().zoom() == zoom && userSettings().value("zoom").toInt() == zoom);
+        QVERIFY(appearance().zoom() == zoom && userSettings().value("zoom").toInt() == zoom
+            && window()->screen()->availableGeometry().contains(window()->frameGeometry()));
         QWidget *help = QApplication::activeWindow(); // closed, if it is Help
         QVERIFY(help == window()
             || (help->size() == QSize(700, 500) * (zoom / 100.0) && help->close()));

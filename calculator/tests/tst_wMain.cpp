@@ -125,10 +125,11 @@ private slots:
         QMimeData dropped;
         dropped.setText(QStringLiteral("5"));
         QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QDragMoveEvent move(QPoint(1, 1), Qt::CopyAction, &dropped, Qt::LeftButton, {});
         QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &dropped, Qt::LeftButton, {});
-        QApplication::sendEvent(display(), &enter);
-        QApplication::sendEvent(display(), &drop);
-        QVERIFY(drop.isAccepted() && display()->text() == "512");
+        for (QEvent *event : std::initializer_list<QEvent *> { &enter, &move, &drop })
+            QApplication::sendEvent(display(), event);
+        QVERIFY(move.isAccepted() && drop.isAccepted() && display()->text() == "512");
     }
 };
 

@@ -146,10 +146,6 @@ def talking(session, start_app):
 
     speech_fault(app, session, log, monitor)
     accessible_text(app)
-    # The Help command's shortcut reaches the menu bar from the display.
-    app.focus()
-    app.type("ctrl+h")
-    wait_until("the Help window", lambda: "Help" in app.frame_names(), timeout=5)
     speak_keys_kept(app, start_app, log)
 
 
