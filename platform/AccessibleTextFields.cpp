@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QTextEdit>
 
+#include <mutex>
+
 namespace {
 
 // A spin box as Qt presents it, its text read and written through its line edit's interface.
@@ -67,6 +69,6 @@ QAccessibleInterface *textFieldInterface(const QString &className, QObject *obje
 
 void installTextFieldAccessibility()
 {
-    static const bool installed = (QAccessible::installFactory(textFieldInterface), true);
-    Q_UNUSED(installed);
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(textFieldInterface); });
 }

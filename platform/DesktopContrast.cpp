@@ -14,18 +14,6 @@ const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString settingsInterface = QStringLiteral("org.freedesktop.portal.Settings");
 
-// The portal's own key first, then GNOME's: each with its value that means high contrast.
-struct Setting
-{
-    QString group;
-    QString key;
-    QVariant high;
-};
-const Setting settings[] = {
-    { QStringLiteral("org.freedesktop.appearance"), QStringLiteral("contrast"), 1u },
-    { QStringLiteral("org.gnome.desktop.a11y.interface"), QStringLiteral("high-contrast"), true },
-};
-
 // The portal's Read wraps the value in a second variant.
 QVariant unwrapped(QVariant value)
 {
@@ -33,6 +21,20 @@ QVariant unwrapped(QVariant value)
         value = value.value<QDBusVariant>().variant();
     return value;
 }
+
+// The portal's own key first, then GNOME's: each with its value that means high contrast.
+struct Setting
+{
+    QString group;
+    QString key;
+    QVariant high;
+
+    bool asksForHighContrast(const QVariant &value) const { return unwrapped(value) == high; }
+};
+const Setting settings[] = {
+    { QStringLiteral("org.freedesktop.appearance"), QStringLiteral("contrast"), 1u },
+    { QStringLiteral("org.gnome.desktop.a11y.interface"), QStringLiteral("high-contrast"), true },
+};
 
 } // namespace
 
@@ -59,7 +61,7 @@ void DesktopContrast::read(size_t setting)
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, setting](auto *call) {
         const QDBusPendingReply<QDBusVariant> reply = *call;
         if (reply.isValid())
-            emit highContrastPreferred(unwrapped(reply.argumentAt(0)) == settings[setting].high);
+            emit highContrastPreferred(settings[setting].asksForHighContrast(reply.argumentAt(0)));
         else if (setting + 1 < std::size(settings))
             read(setting + 1);
         call->deleteLater();
@@ -71,5 +73,5 @@ void DesktopContrast::settingChanged(const QDBusMessage &change)
     const QVariantList arguments = change.arguments();
     for (const Setting &setting : settings)
         if (arguments.size() == 3 && arguments[0] == setting.group && arguments[1] == setting.key)
-            emit highContrastPreferred(unwrapped(arguments[2]) == setting.high);
+            emit highContrastPreferred(setting.asksForHighContrast(arguments[2]));
 }
