@@ -39,6 +39,7 @@ private slots:
     void init()
     {
         mGlobals = { {}, QStringLiteral("DejaVu Serif") }; // the program's font, not the layout's
+        mGlobals.bInitialClick = false; // left over from an earlier window: opening resets it
         installSpeech(this);
         window.reset(new wMain);
         window->addAction(QString(), QKeySequence::Undo, [this] { said << "undo"; });
