@@ -56,6 +56,8 @@ private slots:
         window.Timer1_Action(); // the keys' warm-up over
         fields["display"]->setProperty("text", "45.6");
         fields["transcript"]->setProperty("plainText", "12\n+ 3\n---\n15\n\n");
+        fields["Help text"]->setProperty(
+            "plainText", QStringLiteral("\u05e9\u05dc\u05d5\u05dd 7.\n5 + 2"));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         for (const char *name : { "transcript", "Help text", "file name" }) {
@@ -84,6 +86,20 @@ private slots:
             QCOMPARE(text->offsetAtPoint(text->characterRect(offset).center()), offset);
         text->setCursorPosition(2);
         QCOMPARE(text->cursorPosition(), 2);
+        text->scrollToSubstring(1, 3); // the caret to the passage's start
+        QCOMPARE(text->cursorPosition(), 1);
+        text->setSelection(0, 1, 3);
+        QCOMPARE(fields["display"]->property("selectedText").toString(), "5.");
+
+        // A reader that follows the text brings each passage it reads into view, back up too.
+        auto *transcript = static_cast<QTextEdit *>(fields["transcript"]);
+        transcript->setPlainText(QStringLiteral("1\n").repeated(100));
+        text = accessible(transcript)->textInterface();
+        const QWidget *view = transcript->viewport();
+        for (const int at : { 198, 0 }) {
+            text->scrollToSubstring(at, at + 1);
+            QVERIFY(view->rect().contains(view->mapFromGlobal(text->characterRect(at).center())));
+        }
     }
 
     void queriesAndWrites_data()
@@ -139,19 +155,6 @@ private slots:
             interface->setText(QAccessible::Value, words.value(2));
         const QString after = interface->text(QAccessible::Value);
         QCOMPARE(after == before ? QStringLiteral("=") : after, row[3]);
-    }
-
-    // A reader that follows the text brings each passage it reads into view, back up as well.
-    void scrollsToThePassageAsked()
-    {
-        auto *transcript = static_cast<QTextEdit *>(fields["transcript"]);
-        transcript->setPlainText(QStringLiteral("1\n").repeated(100));
-        QAccessibleTextInterface *text = accessible(transcript)->textInterface();
-        const QWidget *view = transcript->viewport();
-        for (const int at : { 198, 0 }) {
-            text->scrollToSubstring(at, at + 1);
-            QVERIFY(view->rect().contains(view->mapFromGlobal(text->characterRect(at).center())));
-        }
     }
 };
 

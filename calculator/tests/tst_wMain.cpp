@@ -92,7 +92,6 @@ private slots:
         QTest::newRow("chords")     << "1 5 Ctrl+A Ctrl+C 2 Ctrl+A Ctrl+X Shift+Del Ctrl+Backspace Ctrl+Z End Ctrl+V" << "1|5|2|undo|215";
         QTest::newRow("transcript") << "@ Ctrl+C Home 5 7 @ Tab 8 @ Backtab 9" << "7|8|9|789";
         QTest::newRow("menu paste") << "1 5 Menu Down Return 2 Menu Esc" << "1|5|2|1572";
-        QTest::newRow("menu select")<< "1 5 Menu Up Return 2" << "1|5|2|2";
         // clang-format on
     }
 

@@ -1,5 +1,6 @@
 #define QTEST_QPA_MOUSE_HANDLING // through the window, as the desktop sends them
 
+#include "info/HelpTexts.h"
 #include "info/SpokenLines.h"
 #include "info/wAbout.h"
 #include "info/wHelp.h"
@@ -96,6 +97,17 @@ class InfoWindowsTest : public QObject, public SpeechService
 private slots:
     void alone() { aboutAndHelp(false); }
     void besideAScreenReader() { aboutAndHelp(true); }
+
+    void helpTopicReadOnce() // and kept for the run, whatever becomes of its file
+    {
+        QTemporaryDir folder;
+        QFile topic(folder.filePath("ReadMeFirstMac0.txt"));
+        QVERIFY(topic.open(QIODevice::WriteOnly) && topic.write("Intro") && topic.flush());
+        HelpTextStore store(folder.path());
+        const QString first = store.text(HelpText::ReadMeFirstMac0);
+        QVERIFY(
+            first == "Intro" && topic.remove() && store.text(HelpText::ReadMeFirstMac0) == first);
+    }
 };
 
 QTEST_MAIN(InfoWindowsTest)

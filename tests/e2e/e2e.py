@@ -24,8 +24,7 @@ OUTPUT_LAG_S = 0.03  # from the daemon's report of a message's begin or end to i
 
 
 def keys(app, log, act, rows):
-    """Acts on each key of (key, phrases[, display]) rows, waits for the phrases ("!" first: after
-    a cancel of the program's own speech) and the display, and checks nothing else was said."""
+    """Acts on (key, phrases[, display]) rows; waits for those phrases ("!": after a cancel)."""
     for key, phrases, *display in rows:
         mark = len(log.events())
         act(key)
@@ -66,8 +65,7 @@ def others(log, since):
 
 
 def settle(log, monitor, since):
-    """Waits until every other client's message since then has stopped and all was silent for
-    0.5 s from 0.5 s after the last was queued or stopped (the daemon's pause between them)."""
+    """Waits for every other client's messages to stop, then 0.5 s of silence 0.5 s after."""
     def settled():
         messages = log.messages(since)
         if not all(m.stop for m in messages if m.client != "numivox"):
@@ -80,8 +78,7 @@ def settle(log, monitor, since):
 
 
 def paced_run(log, monitor, actions, pace, program_says):
-    """In silence, runs the actions pace seconds apart (each returns its moment) and lets speech
-    end; checks what the program said and that it cut only its own. Returns start and moments."""
+    """Runs the actions pace s apart; checks what the program said, cutting only its own."""
     settle(log, monitor, 0)
     since, moments = time.time(), []
     for act in actions:
@@ -108,8 +105,7 @@ def heard(monitor, message):
 
 
 def result_onset(log, monitor, result, since):
-    """When the result's sound began: the first sound once it was queued and every message
-    queued before it had stopped (the daemon plays messages in order)."""
+    """The result's first sound once it and every message queued before it had stopped."""
     start = max([result.queued] + [m.stop + OUTPUT_LAG_S for m in others(log, since)
                                    if m.queued < result.queued])
     sound = monitor.loud(start)
@@ -150,8 +146,7 @@ def talking(session, start_app):
 
 
 def beside_another_client(app, log, monitor):
-    """Another program says a sentence at message priority as "=" is pressed, just before the
-    result reaches the daemon and then just after: both are heard, in turn, and neither is cut."""
+    """Another program's sentence just before and just after "=": both heard in turn, none cut."""
     other = speechd.SSIPClient("other")  # the daemon tells it when its messages begin and end
     other.set_priority(speechd.Priority.MESSAGE)
     other.set_language("en")
@@ -180,9 +175,8 @@ def beside_another_client(app, log, monitor):
 
 
 def by_ear(app, log, session):
-    """With no screen reader: F10 and the arrows through two menus; the transcript saved under a
-    typed name, and where it went; printing cancelled. No window manager gives back the keyboard
-    as a dialog closes."""
+    """No screen reader: two menus by F10 and arrows; saved under a typed name; printing cancelled.
+    No window manager gives back the keyboard as a dialog closes."""
     app.focus()
     keys(app, log, app.type, [("F10", ["!File menu, Save Transcript, control S"]),
                               ("Down", ["!Print Transcript, control P"]),
@@ -215,8 +209,7 @@ def speech_fault(app, session, log, monitor):
 
 
 def accessible_text(app):
-    """Asked through AT-SPI for every item at every offset, the display and the transcript answer;
-    the display takes a number but no letters, the transcript offers no writes; keys still work."""
+    """Every AT-SPI text query answers; writes take a number only, never the transcript."""
     display, transcript = (app.find(name, pyatspi.ROLE_TEXT) for name in ("Display", "Transcript"))
     display.queryEditableText().setTextContents("15")
     tape = app.transcript()
@@ -232,9 +225,8 @@ def accessible_text(app):
 
 
 def speak_keys_kept(app, start_app, log):
-    """Speak Keys turned off stays off in the next run: clicked keys go unsaid, results not.
-    Speech made faster and louder, each confirmed in the new voice, stays so: the next run sets
-    the voice before "ready", where the first set nothing."""
+    """Speak Keys off, and speech made faster and louder (said in the new voice), stay so: the next
+    run sets the voice before "ready", where the first set none; keys go unsaid, results not."""
     assert app.checked("Speak Keys"), "Speak Keys is off at first start"
     assert not log.events(kinds=("set",)), "the voice was set before the user changed it"
     keys(app, log, app.choose, [("Speak Keys", ["!speak keys off"]), ("Faster", ["!faster 10"]),
@@ -279,8 +271,7 @@ def reader(session, start_app):
 
 
 def clicked_product(app, log, monitor):
-    """Presses 7 x 6 = through AT-SPI 0.6 s apart beside the screen reader: the program says
-    each key once and the screen reader nothing; "42" within a second of "="."""
+    """7 x 6 = pressed 0.6 s apart beside the screen reader: each key said once, "42" in time."""
     product = ["seven", "times", "six", "equals"]
     since, presses = paced_run(log, monitor, [lambda key=key: app.press(key) for key in product],
                                0.6, ["seven", "times", "six", "equals 42"])
@@ -299,8 +290,7 @@ def clicked_product(app, log, monitor):
 
 
 def menus_and_help_beside_reader(app, log):
-    """Menus are the screen reader's alone. A Help topic chosen as soon as Help opens, while the
-    screen reader still catches up, is read: its title and the start of its text."""
+    """Menus are the screen reader's alone; a Help topic chosen as Help opens is read."""
     since = time.time()
     app.type("F10", "Down")
     wait_until("the screen reader to read the item",
@@ -316,8 +306,7 @@ def menus_and_help_beside_reader(app, log):
 
 
 def typed_sum(app, log, monitor, pace):
-    """Types 12+3= pace seconds apart beside the screen reader, which echoes typed keys while the
-    program says only the result: each key is heard once, and "15" within a second of "="."""
+    """12+3= typed pace s apart beside the screen reader: each key heard once, "15" in time."""
     since, downs = paced_run(log, monitor, [lambda key=key: app.type(key)[0] for key, _ in
                                             TYPED_SUM], pace, ["15"])
     # Each key's echoes: heard (if only in part), cut off as it began, or dropped before it.
