@@ -4,6 +4,7 @@
 #include "info/SpokenLines.h"
 #include "info/wAbout.h"
 #include "info/wHelp.h"
+#include "platform/Appearance.h"
 #include "platform/SpeechService.h"
 #include "platform/UrlOpener.h"
 #include "program/Globals.h"
@@ -90,6 +91,10 @@ class InfoWindowsTest : public QObject, public SpeechService
         QVERIFY(link->grab().toImage() != focused);
         linkFace->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
         QVERIFY(link->hasFocus() && linkFace->role() == QAccessible::Link);
+        appearance().setHighContrast(true); // the focus a box in the focus colour, not a frame
+        const QImage box = link->grab().toImage();
+        QCOMPARE(box, QImage(QFINDTESTDATA("looks/link-hc.png")).convertToFormat(box.format()));
+        appearance().setHighContrast(false);
         expected << "!" << expected[0] << opened << opened;
         QCOMPARE(calls, screenReader ? expected.last(2) : expected); // a screen reader: links only
     }
