@@ -6,12 +6,14 @@
 #include "app/VoiceCommands.h"
 #include "app/voicing/DialogVoice.h"
 #include "app/voicing/MenuVoice.h"
+#include "app/voicing/ReachableMenuItems.h"
 #include "calculator/Phrases.h"
 #include "calculator/wMain.h"
 #include "info/wAbout.h"
 #include "info/wHelp.h"
 #include "platform/AccessibleTextFields.h"
 #include "platform/Appearance.h"
+#include "platform/LazyIconStyle.h"
 #include "platform/MenuEnabling.h"
 #include "platform/ScreenReaderStatus.h"
 #include "platform/SingleWindow.h"
@@ -44,9 +46,6 @@ App::App(int &argc, char **argv, SpeechConnectionFactory openSpeech)
     : QApplication(argc, argv)
     , speechService(std::make_unique<SpeechWorker>(std::move(openSpeech)))
     , screenReader(new ScreenReaderStatus(this))
-    , menuBar1(new MenuBar1)
-    , voiceCommands(new VoiceCommands(menuBar1, this))
-    , viewCommands(new ViewCommands(menuBar1, this))
     , showMessage([](const QString &text) { QMessageBox::information(nullptr, QString(), text); })
 {
     setApplicationName(QStringLiteral("numivox"));
@@ -56,11 +55,16 @@ App::App(int &argc, char **argv, SpeechConnectionFactory openSpeech)
     QFont::insertSubstitutions(layoutFontFamily,
         { QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
             QStringLiteral("Noto Sans") });
+    // Set before any widget exists, which would otherwise be made and polished twice.
+    setStyle(new ReachableMenuItems(new LazyIconStyle));
     installSpeech(speechService.get());
     installTextFieldAccessibility();
     // Without a screen reader the menus and dialogs say what they show, the release gate's too.
     new MenuVoice(this);
     new DialogVoice(this);
+    menuBar1 = new MenuBar1;
+    voiceCommands = new VoiceCommands(menuBar1, this);
+    viewCommands = new ViewCommands(menuBar1, this);
     connect(screenReader, &ScreenReaderStatus::runningChanged, this, &App::followScreenReader);
     AddMenuHandlers();
 }
@@ -82,7 +86,7 @@ bool App::start()
     speakKeys->setChecked(mGlobals.bSpeech);
     voiceCommands->restore(); // before the window says "ready"
     wMain *window = SingleWindow<wMain>::instance();
-    if (window->menuBar() != menuBar1) {
+    if (window->menuWidget() != menuBar1) {
         window->setMenuBar(menuBar1);
         window->AddMenuHandlers();
     }

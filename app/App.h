@@ -53,7 +53,7 @@ private:
     std::unique_ptr<SpeechService> speechService;
     ScreenReaderStatus *screenReader;
     QPointer<MenuBar1> menuBar1; // handed to the main window, which then owns it
-    VoiceCommands *voiceCommands;
-    ViewCommands *viewCommands;
+    VoiceCommands *voiceCommands = nullptr;
+    ViewCommands *viewCommands = nullptr;
     MessageBox showMessage;
 };

@@ -5,6 +5,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
+#include <QTimer>
 
 #include <iterator>
 
@@ -40,6 +41,11 @@ const Setting settings[] = {
 
 DesktopContrast::DesktopContrast(QObject *parent)
     : QObject(parent)
+{
+    QTimer::singleShot(0, this, &DesktopContrast::watch);
+}
+
+void DesktopContrast::watch()
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())

@@ -5,6 +5,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
+#include <QTimer>
 
 namespace {
 
@@ -18,6 +19,11 @@ const QString enabledProperty = QStringLiteral("ScreenReaderEnabled");
 
 ScreenReaderStatus::ScreenReaderStatus(QObject *parent)
     : QObject(parent)
+{
+    QTimer::singleShot(0, this, &ScreenReaderStatus::watch);
+}
+
+void ScreenReaderStatus::watch()
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())

@@ -7,6 +7,8 @@ class QDBusMessage;
 // Whether the desktop reports a screen reader running: the ScreenReaderEnabled property of
 // org.a11y.Status, which the desktop's screen-reader switch sets. Read once without waiting for
 // the answer, then followed while the program runs. Without an accessibility bus, none runs.
+// Asked once the event loop runs: joining the session bus blocks, and the first window need not
+// wait for it.
 class ScreenReaderStatus : public QObject
 {
     Q_OBJECT
@@ -24,6 +26,7 @@ private slots:
         const QStringList &invalidated);
 
 private:
+    void watch();
     void update(bool running);
 
     bool screenReaderRunning = false;

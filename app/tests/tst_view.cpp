@@ -82,6 +82,19 @@ private slots:
         QCOMPARE(picture(window()), looks);
     }
 
+    // The menu bar's overflow arrows, read only once drawn, are the desktop style's own.
+    void overflowArrows()
+    {
+        const std::unique_ptr<QStyle> desktop(QStyleFactory::create("Fusion"));
+        const auto looks = [](QStyle *style, QStyle::StandardPixmap icon) {
+            return style->standardIcon(icon).pixmap(16).toImage();
+        };
+        QVERIFY(!window()->menuBar()->findChild<QToolButton *>()->icon().isNull());
+        for (const auto icon : { QStyle::SP_ToolBarHorizontalExtensionButton,
+                 QStyle::SP_ToolBarVerticalExtensionButton, QStyle::SP_DialogOkButton })
+            QCOMPARE(looks(QApplication::style(), icon), looks(desktop.get(), icon));
+    }
+
     // Every step scales each control's size and font size, and the menu bar's font.
     void everyStep()
     {

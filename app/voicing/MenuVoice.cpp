@@ -1,6 +1,5 @@
 #include "app/voicing/MenuVoice.h"
 
-#include "app/voicing/ReachableMenuItems.h"
 #include "app/voicing/Voicing.h"
 
 #include <QApplication>
@@ -13,7 +12,6 @@
 MenuVoice::MenuVoice(QApplication *application)
     : QObject(application)
 {
-    application->setStyle(new ReachableMenuItems);
     application->installEventFilter(this);
 }
 

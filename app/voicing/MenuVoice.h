@@ -9,8 +9,8 @@ class QMenu;
 // Says the menus while no screen reader runs: a menu as it opens, its caption and the highlighted
 // item; each item the highlight moves to; the item or the menu bar's menu that the highlight
 // returns to as a menu closes.
-// Every phrase supersedes the one before, as key echoes do. Context menus are menus too. The
-// application's style becomes one on whose unavailable items the highlight rests, to be heard.
+// Every phrase supersedes the one before, as key echoes do. Context menus are menus too. With
+// ReachableMenuItems as the application's style, the highlight rests on unavailable items too.
 class MenuVoice : public QObject
 {
     Q_OBJECT

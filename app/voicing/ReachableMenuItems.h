@@ -7,6 +7,8 @@
 class ReachableMenuItems : public QProxyStyle
 {
 public:
+    using QProxyStyle::QProxyStyle;
+
     int styleHint(StyleHint hint, const QStyleOption *option = nullptr,
         const QWidget *widget = nullptr, QStyleHintReturn *returnData = nullptr) const override
     {

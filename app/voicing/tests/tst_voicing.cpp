@@ -1,5 +1,6 @@
 #include "app/voicing/DialogVoice.h"
 #include "app/voicing/MenuVoice.h"
+#include "app/voicing/ReachableMenuItems.h"
 #include "platform/SpeechService.h"
 #include "program/Globals.h"
 
@@ -70,6 +71,7 @@ class VoicingTest : public QObject, SpeechService
 private slots:
     void initTestCase()
     {
+        qApp->setStyle(new ReachableMenuItems);
         new MenuVoice(qApp);
         new DialogVoice(qApp);
         installSpeech(this);
