@@ -88,6 +88,8 @@ private slots:
         QCOMPARE(text->cursorPosition(), 2);
         text->scrollToSubstring(1, 3); // the caret to the passage's start
         QCOMPARE(text->cursorPosition(), 1);
+        text->selection(0, &start, &end);
+        QVERIFY(text->selectionCount() == 0 && start == 0 && end == 0);
         text->setSelection(0, 1, 3);
         QCOMPARE(fields["display"]->property("selectedText").toString(), "5.");
 
