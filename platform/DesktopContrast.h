@@ -6,9 +6,8 @@ class QDBusMessage;
 
 // Whether the desktop asks for high contrast: the contrast key of the settings portal's
 // org.freedesktop.appearance, or where the portal lacks it, GNOME's own high-contrast setting,
-// which the portal passes on. Asked once without waiting for the answer, then followed while the
-// program runs, from once the event loop runs, like ScreenReaderStatus. Without a portal, no
-// answer comes and there is no preference.
+// which the portal passes on. Asked once the event loop runs, without waiting for the answer, then
+// followed while the program runs. Without a portal, no answer comes and there is no preference.
 class DesktopContrast : public QObject
 {
     Q_OBJECT
