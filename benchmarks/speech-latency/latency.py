@@ -476,8 +476,8 @@ def report(figures, presses, own_share, cancels):
 
 
 def main():
-    executable, floor_executable, presses = sys.argv[1:4]
-    session = Session(tempfile.mkdtemp(prefix="numivox-latency-"))
+    executable, floor_executable, presses, precise_time = sys.argv[1:5]
+    session = Session(tempfile.mkdtemp(prefix="numivox-latency-"), precise_time)
     try:
         session.start()
         measure(session, executable, floor_executable, int(presses))

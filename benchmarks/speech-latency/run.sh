@@ -9,10 +9,11 @@ build=$(realpath "${1:-$here/../../build}")
 presses=${2:-21}
 
 build_log=$(mktemp)
-cmake --build "$build" --target numivox speech_latency_floor >"$build_log" 2>&1 ||
+cmake --build "$build" --target numivox speech_latency_floor precise_time >"$build_log" 2>&1 ||
     { cat "$build_log" >&2; exit 1; }
 rm -f "$build_log"
 
 # The session's processes live in a PID namespace of their own, so none outlives it.
 unshare --pid --fork --mount-proc --kill-child /usr/bin/python3 "$here/latency.py" \
-    "$build/app/numivox" "$build/benchmarks/speech-latency/speech_latency_floor" "$presses"
+    "$build/app/numivox" "$build/benchmarks/speech-latency/speech_latency_floor" "$presses" \
+    "$build/tests/libprecise_time.so"

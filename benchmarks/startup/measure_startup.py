@@ -62,8 +62,8 @@ def launch_once(root, command):
 
 def main():
     runs = int(sys.argv[1])
-    floor_command, program_command = sys.argv[2], sys.argv[3]
-    session = Session(tempfile.mkdtemp(prefix="numivox-startup-"))
+    floor_command, program_command, precise_time = sys.argv[2:5]
+    session = Session(tempfile.mkdtemp(prefix="numivox-startup-"), precise_time)
     try:
         session.start()
         measure(session, runs, floor_command, program_command)

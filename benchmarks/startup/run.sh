@@ -15,4 +15,5 @@ g++ -std=c++20 -O2 -fPIC "$here/bare_window.cpp" -o "$binaries/bare_window" \
     $(pkg-config --cflags --libs Qt6Widgets)
 # The session's processes live in a PID namespace of their own, so none outlives it.
 unshare --pid --fork --mount-proc --kill-child /usr/bin/python3 "$here/measure_startup.py" \
-    "$runs" "$binaries/bare_window" "$top/build/app/numivox"
+    "$runs" "$binaries/bare_window" "$top/build/app/numivox" \
+    "$top/build/tests/libprecise_time.so"

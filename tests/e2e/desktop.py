@@ -38,9 +38,10 @@ class Session:
     and Orca if asked for, run from the first process of a PID namespace of its own: every other
     process there is the session's, and none outlives it."""
 
-    def __init__(self, directory):
+    def __init__(self, directory, precise_time):
         assert os.getpid() == 1, "a session runs as the first process of a PID namespace"
         self.directory, self.services, self.speech_logs = directory, {}, []
+        self.precise_time = precise_time  # a library that dates the daemon's log exactly
 
     def start(self, audio=True, speech=True, screen_reader=False):
         for folder in ("home", "runtime", "logs", "speechd/modules"):
@@ -129,7 +130,8 @@ class Session:
                     self.path("speechd"), "--communication-method", "unix_socket", "--socket-path",
                     self.path("speechd.sock"), "--timeout", "0", "--log-dir", self.path("logs"),
                     # A daemon that the speech library started meanwhile holds the default one.
-                    "--pid-file", self.path("speechd.pid"))
+                    "--pid-file", self.path("speechd.pid"),
+                    env=dict(os.environ, LD_PRELOAD=self.precise_time))
         self.wait_for("speech-dispatcher", lambda: os.path.exists(self.path("speechd.sock")))
 
     def switch_screen_reader(self, on):
@@ -228,12 +230,9 @@ class SpeechLog:
 
     @staticmethod
     def _parse(text, requests, messages):
-        clients, receiving, unnumbered, numbered, events, latest = {}, {}, {}, {}, {}, 0.0
+        clients, receiving, unnumbered, numbered, events = {}, {}, {}, {}, {}
         for date, microseconds, fd, kind, line in LOG_ENTRY.findall(text):
             moment, client = log_second(date) + int(microseconds) / 1e6, clients.get(fd)
-            # Just after a new second the daemon may still write the date of the one before.
-            moment += 1 if moment < latest - 0.5 else 0
-            latest = max(latest, moment)
             if kind == "REPLY":
                 queued, event = QUEUED.match(line), EVENT.match(line)
                 if queued and fd in unnumbered:

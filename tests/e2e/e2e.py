@@ -415,9 +415,9 @@ SCENARIOS = {"talking": (talking, {}), "reader": (reader, {"screen_reader": True
 
 
 def main():
-    name, executable = sys.argv[1:3]
+    name, executable, precise_time = sys.argv[1:4]
     scenario, options = SCENARIOS[name]
-    session = Session(tempfile.mkdtemp(prefix=f"numivox-e2e-{name}-"))
+    session = Session(tempfile.mkdtemp(prefix=f"numivox-e2e-{name}-"), precise_time)
     try:
         session.start(**options)
         scenario(session, lambda: Numivox(executable, session.path("logs/numivox.log")))
