@@ -2,6 +2,7 @@
 
 #include "app/MenuBar1.h"
 #include "app/ReleaseGate.h"
+#include "app/SpeechOpening.h"
 #include "app/ViewCommands.h"
 #include "app/VoiceCommands.h"
 #include "app/voicing/DialogVoice.h"
@@ -58,6 +59,7 @@ App::App(int &argc, char **argv, SpeechConnectionFactory openSpeech)
     // Set before any widget exists, which would otherwise be made and polished twice.
     setStyle(new ReachableMenuItems(new LazyIconStyle));
     installSpeech(speechService.get());
+    new SpeechOpening(*speechService, this);
     installTextFieldAccessibility();
     // Without a screen reader the menus and dialogs say what they show, the release gate's too.
     new MenuVoice(this);

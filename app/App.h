@@ -10,7 +10,7 @@
 #include "platform/SpeechConnection.h"
 
 class ScreenReaderStatus;
-class SpeechService;
+class SpeechWorker;
 class VoiceCommands;
 class ViewCommands;
 
@@ -50,7 +50,7 @@ private:
 
     void followScreenReader(bool running);
 
-    std::unique_ptr<SpeechService> speechService;
+    std::unique_ptr<SpeechWorker> speechService;
     ScreenReaderStatus *screenReader;
     QPointer<MenuBar1> menuBar1; // handed to the main window, which then owns it
     VoiceCommands *voiceCommands = nullptr;

@@ -79,6 +79,7 @@ struct SpeechWorker::Shared
     std::condition_variable wake;
     std::condition_variable finished;
     std::deque<Request> pending;
+    bool opened = false;
     bool stopping = false;
     bool done = false;
     Voice voice; // for the phrases handed over from now on
@@ -121,6 +122,13 @@ struct SpeechWorker::Shared
             && (request.utterance.empty() || connection->say(request.utterance, request.priority));
     }
 
+    bool waitUntilOpened()
+    {
+        std::unique_lock lock(mutex);
+        wake.wait(lock, [this] { return stopping || opened; });
+        return !stopping;
+    }
+
     void run()
     {
         // A write to a daemon that died must fail, not kill the program.
@@ -129,7 +137,8 @@ struct SpeechWorker::Shared
         sigaddset(&pipeSignal, SIGPIPE);
         pthread_sigmask(SIG_BLOCK, &pipeSignal, nullptr);
 
-        reconnect();
+        if (waitUntilOpened())
+            reconnect();
         for (;;) {
             Request request;
             {
@@ -175,6 +184,13 @@ SpeechWorker::~SpeechWorker()
     shared->stopping = true;
     shared->wake.notify_all();
     shared->finished.wait_for(lock, shutdownGrace, [this] { return shared->done; });
+}
+
+void SpeechWorker::open()
+{
+    std::lock_guard lock(shared->mutex);
+    shared->opened = true;
+    shared->wake.notify_one();
 }
 
 void SpeechWorker::speak(const QStringList &phrases, Interrupt interrupt, Importance importance)

@@ -7,9 +7,10 @@
 #include <memory>
 
 // Speaks through a connection that lives on a worker thread of its own, fed by a queue, so that
-// a missing, slow or dead daemon never holds up the caller. The connection is opened as soon as
-// the worker starts; a failed or lost one is opened again for a later phrase. Each phrase goes in
-// the voice set when it was handed over, which a fresh connection gets before its first phrase.
+// a missing, slow or dead daemon never holds up the caller. Phrases wait in the queue until
+// open(), which opens the connection; a failed or lost one is opened again for a later phrase.
+// Each phrase goes in the voice set when it was handed over, which a fresh connection gets
+// before its first phrase.
 class SpeechWorker final : public SpeechService
 {
 public:
@@ -20,6 +21,8 @@ public:
     // Waits at most the shutdown grace for the worker; a worker stuck in the daemon is left
     // behind rather than holding up the program's exit.
     ~SpeechWorker() override;
+
+    void open();
 
     void speak(const QStringList &phrases, Interrupt interrupt, Importance importance) override;
     void setVoice(const Voice &voice) override;

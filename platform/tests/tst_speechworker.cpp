@@ -132,6 +132,7 @@ private slots:
         Daemon daemon;
         daemon.refusals = heard.count("refused"), daemon.failures = heard.filter("failed ").size();
         std::optional<SpeechWorker> worker(std::in_place, std::ref(daemon), 2s);
+        worker->open();
         for (qsizetype i = 0; i < calls.size(); ++i) {
             speak(*worker, calls[i]);
             if (i == calls.indexOf(QRegularExpression("[^=].*"))) // the first phrase, held
@@ -151,6 +152,7 @@ private slots:
     {
         Daemon daemon;
         std::optional<SpeechWorker> worker(std::in_place, std::ref(daemon), 50ms);
+        worker->open();
         speak(*worker, "~stuck");
         QTRY_COMPARE(daemon.log(), QStringList({ "open", "text:stuck" }));
         const QDeadlineTimer quitting(1000);
