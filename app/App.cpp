@@ -3,12 +3,12 @@
 #include "app/MenuBar1.h"
 #include "app/ReleaseGate.h"
 #include "app/SpeechOpening.h"
+#include "app/SpeechSwitches.h"
 #include "app/ViewCommands.h"
 #include "app/VoiceCommands.h"
 #include "app/voicing/DialogVoice.h"
 #include "app/voicing/MenuVoice.h"
 #include "app/voicing/ReachableMenuItems.h"
-#include "calculator/Phrases.h"
 #include "calculator/wMain.h"
 #include "info/wAbout.h"
 #include "info/wHelp.h"
@@ -28,11 +28,8 @@
 #include <QFont>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QSignalBlocker>
 
 namespace {
-
-const QString speakKeysKey = QStringLiteral("speakKeys");
 
 void bringToFront(QWidget *window)
 {
@@ -67,6 +64,7 @@ App::App(int &argc, char **argv, SpeechConnectionFactory openSpeech)
     menuBar1 = new MenuBar1;
     voiceCommands = new VoiceCommands(menuBar1, this);
     viewCommands = new ViewCommands(menuBar1, this);
+    speechSwitches = new SpeechSwitches(menuBar1, this);
     connect(screenReader, &ScreenReaderStatus::runningChanged, this, &App::followScreenReader);
     AddMenuHandlers();
 }
@@ -81,11 +79,7 @@ bool App::start()
 {
     if (!Event_Open())
         return false;
-    // The user's own choice of key echo outlasts the run; only "false" turns it off.
-    mGlobals.bSpeech = userSettings().value(speakKeysKey).toString() != QLatin1String("false");
-    QAction *speakKeys = menuBar1->item(QStringLiteral("SpeechSpeakKeys"));
-    const QSignalBlocker unchangedByTheUser(speakKeys);
-    speakKeys->setChecked(mGlobals.bSpeech);
+    speechSwitches->restore();
     voiceCommands->restore(); // before the window says "ready"
     wMain *window = SingleWindow<wMain>::instance();
     if (window->menuWidget() != menuBar1) {
@@ -136,14 +130,6 @@ void App::_HelpAbout_Action()
     _FileAbout_Action();
 }
 
-void App::setSpeakKeys(bool on)
-{
-    mGlobals.bSpeech = on;
-    userSettings().setValue(speakKeysKey, on);
-    speech().speak({ on ? Phrases::speakKeysOn : Phrases::speakKeysOff }, Interrupt::Yes,
-        Importance::Essential);
-}
-
 void App::followScreenReader(bool running)
 {
     mGlobals.screenReaderRunning = running;
@@ -164,8 +150,6 @@ void App::AddMenuHandlers()
     attach(QStringLiteral("HelpAbout"), &App::_HelpAbout_Action);
     attach(QStringLiteral("EditCopy"), &App::copyFromFocusedField);
     attach(QStringLiteral("FileQuit"), &App::quitApplication);
-    connect(menuBar1->item(QStringLiteral("SpeechSpeakKeys")), &QAction::toggled, this,
-        &App::setSpeakKeys);
 
     for (QMenu *menu : menuBar1->findChildren<QMenu *>())
         connect(menu, &QMenu::aboutToShow, this, &App::runMenuEnablePasses);

@@ -10,6 +10,7 @@
 #include "platform/SpeechConnection.h"
 
 class ScreenReaderStatus;
+class SpeechSwitches;
 class SpeechWorker;
 class VoiceCommands;
 class ViewCommands;
@@ -34,7 +35,6 @@ public:
     void _HelpHelp_Action();
     void _FileAbout_Action();
     void _HelpAbout_Action();
-    void setSpeakKeys(bool on); // the user's Speak Keys switch, remembered for the next run
 
     MenuBar1 *menuBar() const { return menuBar1; }
 
@@ -55,5 +55,6 @@ private:
     QPointer<MenuBar1> menuBar1; // handed to the main window, which then owns it
     VoiceCommands *voiceCommands = nullptr;
     ViewCommands *viewCommands = nullptr;
+    SpeechSwitches *speechSwitches = nullptr;
     MessageBox showMessage;
 };

@@ -53,11 +53,14 @@ MenuBar1::MenuBar1(QWidget *parent)
     addNamedItem(QStringLiteral("SpeechMenu"), QStringLiteral("SpeechSayLastCalculation"),
         tr("Say &Last Calculation"), QKeySequence(Qt::CTRL | Qt::Key_R));
     addMenuSeparator(QStringLiteral("SpeechMenu"));
+    // Each chord takes its item's access key: clear of the desktops' and the screen reader's keys,
+    // the fields' own chords, and the input method's Ctrl+Shift+U and Ctrl+Shift+E.
     addNamedItem(QStringLiteral("SpeechMenu"), QStringLiteral("SpeechSpeakKeys"), tr("Speak &Keys"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K))
         ->setCheckable(true);
-    // Each chord takes its item's access key: clear of the desktops' and the screen reader's keys,
-    // the fields' own chords, and the input method's Ctrl+Shift+U.
+    addNamedItem(QStringLiteral("SpeechMenu"), QStringLiteral("SpeechReadDigitsSingly"),
+        tr("Read Di&gits Singly"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G))
+        ->setCheckable(true);
     addMenuSeparator(QStringLiteral("SpeechMenu"));
     addNamedItem(QStringLiteral("SpeechMenu"), QStringLiteral("SpeechFaster"), tr("&Faster"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
@@ -73,6 +76,19 @@ MenuBar1::MenuBar1(QWidget *parent)
         QStringLiteral("SpeechVoice"), QStringLiteral("SpeechDefaultVoice"), tr("&Default Voice"))
         ->setCheckable(true);
     addMenuSeparator(QStringLiteral("SpeechVoice"));
+
+    // Say Calculation So Far goes with Say Display's Ctrl+D, Use Result with Say Last Calculation's
+    // Ctrl+R; the steps take their access keys.
+    addNamedMenu(QStringLiteral("ReviewMenu"), tr("&Review"));
+    addNamedItem(QStringLiteral("ReviewMenu"), QStringLiteral("ReviewSayCalculationSoFar"),
+        tr("&Say Calculation So Far"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+    addNamedItem(QStringLiteral("ReviewMenu"), QStringLiteral("ReviewPreviousCalculation"),
+        tr("&Previous Calculation"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    addNamedItem(QStringLiteral("ReviewMenu"), QStringLiteral("ReviewNextCalculation"),
+        tr("&Next Calculation"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    addMenuSeparator(QStringLiteral("ReviewMenu"));
+    addNamedItem(QStringLiteral("ReviewMenu"), QStringLiteral("ReviewUseResult"), tr("Use &Result"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
 
     addNamedMenu(QStringLiteral("HelpMenu"), tr("Help"));
     addNamedItem(QStringLiteral("HelpMenu"), QStringLiteral("HelpHelp"), tr("Numivox Help"),

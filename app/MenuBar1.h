@@ -2,7 +2,7 @@
 
 #include <QMenuBar>
 
-// The program's one menu bar: File, Edit, View, Speech and Help; F10 opens it. Every item is found
+// The program's one menu bar: File, Edit, View, Speech, Review and Help; F10 opens it. Every item is found
 // by its name (objectName), as the application object and the windows do.
 class MenuBar1 : public QMenuBar
 {

@@ -3,6 +3,7 @@
 #include "calculator/NumberText.h"
 #include "calculator/Phrases.h"
 
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -86,7 +87,7 @@ void Calculator::clear(ClearScope scope)
     state.sOperation.clear();
     if (scope == ClearScope::All) {
         surface.clearTranscript();
-        last.reset();
+        calculations.clear();
     }
     surface.setDisplayText({});
     surface.focusDisplay();
@@ -246,7 +247,7 @@ void Calculator::equals()
         }
         state.dResult = compute(state.sOperation, state.dPri, state.dSec);
     }
-    last = Calculation { state.dPri, state.sOperation, state.dSec, state.dResult };
+    calculations.add({ state.dPri, state.sOperation.front(), state.dSec, state.dResult });
     // The warning, then "equals", then the result: one utterance, so that none cuts off another.
     QStringList phrases;
     if (state.bSpeech && state.sOperation == u"/" && state.dSec == 0)
@@ -267,7 +268,7 @@ void Calculator::equals()
     // The result is said even with echoes off. A warning or "equals" before it cuts off the
     // speech of the key before; the result alone follows it.
     const Interrupt interrupt = phrases.isEmpty() ? Interrupt::No : Interrupt::Yes;
-    phrases.append(surface.displayText());
+    phrases.append(spokenNumber(surface.displayText(), numberReading()));
     surface.speak(phrases, interrupt, Importance::Essential);
 
     state.dPri = state.dResult;
@@ -327,5 +328,91 @@ bool Calculator::echoes(bool typed) const
 void Calculator::finishKey()
 {
     state.bInitialClick = false;
+    surface.focusDisplay();
+}
+
+void Calculator::answer(const QString &phrase)
+{
+    surface.speak({ phrase }, Interrupt::Yes, Importance::Essential);
+}
+
+NumberReading Calculator::numberReading() const
+{
+    return state.bDigitsSingly ? NumberReading::DigitsSingly : NumberReading::Whole;
+}
+
+void Calculator::sayDisplay()
+{
+    const QString display = surface.displayText();
+    answer(display.isEmpty() ? Phrases::displayEmpty : spokenNumber(display, numberReading()));
+}
+
+void Calculator::sayLastCalculation()
+{
+    // Built from what "=" computed, never from the tape, whose lines a clear may have left
+    // half-written.
+    const Calculation *newest = calculations.newest();
+    answer(newest                         ? calculationInWords(*newest, numberReading())
+            : surface.transcriptIsEmpty() ? Phrases::transcriptEmpty
+                                          : Phrases::noCalculationYet);
+}
+
+void Calculator::sayCalculationSoFar()
+{
+    if (!state.bOperationSelected)
+        return sayDisplay();
+    // Until its first digit, the second number shows only as a sign.
+    const QString display = surface.displayText();
+    const QString secondSoFar = !state.bSetForSec || display == sign ? display : QString();
+    answer(calculationSoFarInWords(
+        state.dPri, state.sOperation.front(), secondSoFar, numberReading()));
+}
+
+void Calculator::reviewPrevious()
+{
+    review(/*back*/ true);
+}
+
+void Calculator::reviewNext()
+{
+    review(/*back*/ false);
+}
+
+void Calculator::review(bool back)
+{
+    if (calculations.size() == 0)
+        return answer(Phrases::noCalculationYet);
+    const bool moved = back ? calculations.stepBack() : calculations.stepForward();
+    const int number = calculations.heardNumber();
+    if (!moved)
+        return answer((back ? Phrases::firstCalculation : Phrases::lastCalculation)
+                          .arg(number)
+                          .arg(calculations.size()));
+    answer(Phrases::calculationAt.arg(number)
+               .arg(calculations.size())
+               .arg(calculationInWords(*calculations.heard(), numberReading())));
+}
+
+void Calculator::useResult()
+{
+    const Calculation *heard = calculations.heard();
+    if (!heard)
+        return answer(Phrases::noCalculationYet);
+    if (!std::isfinite(heard->result))
+        return answer(Phrases::resultNotANumber);
+    const QString result = numberText(heard->result);
+    surface.setDisplayText(result);
+    // Entered, as if typed: "=" no longer takes the display for nothing at all.
+    state.bClear = false;
+    state.bSetForSec = false;
+    if (!state.bOperationSelected) {
+        state.bComputationComplete = true;
+        state.dPri = heard->result;
+        state.bInitialClick = true;
+    }
+    // Beside a screen reader the display's new text is the reader's to say: it reads what a
+    // command puts into the focused field, and the field as the focus comes back from a menu.
+    if (!surface.screenReaderRunning())
+        answer(spokenNumber(result, numberReading()));
     surface.focusDisplay();
 }

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "calculator/Calculation.h"
+#include "calculator/CalculationHistory.h"
+#include "calculator/CalculationWords.h"
 #include "calculator/CalculatorSurface.h"
 #include "program/CalculatorState.h"
-
-#include <optional>
 
 enum class ClearScope { WorkArea, All };
 
 // The calculator's key handling: what each on-screen key and each typed key does to the state,
-// the display, the transcript and speech. Holds nothing of its own beyond its two references,
-// whether the key in hand was typed, and the last calculation made.
+// the display, the transcript and speech, and the commands that review the work by ear. Holds
+// nothing of its own beyond its two references, whether the key in hand was typed, and the
+// calculations made.
 class Calculator
 {
 public:
@@ -30,8 +30,18 @@ public:
     // False when refused, leaving everything as it was but for saying why.
     bool insertIntoDisplay(const QString &text, int position, int replaced);
 
-    // The last calculation "=" made since the start or the last Clear All, if any.
-    const std::optional<Calculation> &lastCalculation() const { return last; }
+    // Answers that only the calculator knows, said with or without a screen reader.
+    void sayDisplay();
+    void sayLastCalculation(); // the newest, as "=" computed it
+    void sayCalculationSoFar(); // the waiting operation with its second number as far as typed
+    void reviewPrevious();
+    void reviewNext();
+    // The result of the calculation last reviewed (or the newest) back in the display: as "="
+    // leaves a result, or as the second number of the operation that waits for one. Said unless
+    // a screen reader reads it from the display.
+    void useResult();
+
+    const CalculationHistory &history() const { return calculations; }
 
 private:
     void arithmeticOperator(const QString &symbol, const QString &phrase);
@@ -49,9 +59,12 @@ private:
     void echo(const QString &phrase, bool typed = false);
     bool echoes(bool typed) const;
     void finishKey();
+    void answer(const QString &phrase);
+    void review(bool back);
+    NumberReading numberReading() const;
 
     CalculatorState &state;
     CalculatorSurface &surface;
     bool keyTyped = false; // while a typed operator presses its on-screen key
-    std::optional<Calculation> last;
+    CalculationHistory calculations;
 };

@@ -21,6 +21,7 @@ public:
 
     virtual void appendToTranscript(const QString &text) = 0;
     virtual void clearTranscript() = 0;
+    virtual bool transcriptIsEmpty() const = 0;
     virtual void scrollTranscriptToEnd() = 0;
 
     virtual void focusDisplay() = 0;

@@ -41,5 +41,12 @@ inline const QString speakKeysOff = QStringLiteral("speak keys off");
 inline const QString nothingToPaste = QStringLiteral("nothing to paste");
 inline const QString pasteTooLong = QStringLiteral("not pasted, more than 8 characters");
 inline const QString pasteNotANumber = QStringLiteral("not pasted, not a number");
+inline const QString resultNotANumber = QStringLiteral("not used, not a number");
+inline const QString exponent = QStringLiteral("exponent");
+inline const QString calculationAt = QStringLiteral("calculation %1 of %2, %3");
+inline const QString firstCalculation = QStringLiteral("calculation %1 of %2 is the first");
+inline const QString lastCalculation = QStringLiteral("calculation %1 of %2 is the last");
+inline const QString digitsSinglyOn = QStringLiteral("read digits singly on");
+inline const QString digitsSinglyOff = QStringLiteral("read digits singly off");
 
 } // namespace Phrases

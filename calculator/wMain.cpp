@@ -1,6 +1,5 @@
 #include "calculator/wMain.h"
 
-#include "calculator/CalculationWords.h"
 #include "calculator/DisplayField.h"
 #include "calculator/Phrases.h"
 #include "calculator/TypedKey.h"
@@ -316,8 +315,16 @@ void wMain::AddMenuHandlers()
     attach(QStringLiteral("FilePrintTranscript"), &wMain::printTranscript);
     attach(QStringLiteral("EditClearWorkArea"), &wMain::clearWorkArea);
     attach(QStringLiteral("EditClearAll"), &wMain::clearAll);
-    attach(QStringLiteral("SpeechSayDisplay"), &wMain::sayDisplay);
-    attach(QStringLiteral("SpeechSayLastCalculation"), &wMain::sayLastCalculation);
+    const auto attachReview = [this](const QString &itemName, void (Calculator::*command)()) {
+        if (QAction *item = menuItem(itemName))
+            connect(item, &QAction::triggered, this, [this, command] { (calculator.*command)(); });
+    };
+    attachReview(QStringLiteral("SpeechSayDisplay"), &Calculator::sayDisplay);
+    attachReview(QStringLiteral("SpeechSayLastCalculation"), &Calculator::sayLastCalculation);
+    attachReview(QStringLiteral("ReviewSayCalculationSoFar"), &Calculator::sayCalculationSoFar);
+    attachReview(QStringLiteral("ReviewPreviousCalculation"), &Calculator::reviewPrevious);
+    attachReview(QStringLiteral("ReviewNextCalculation"), &Calculator::reviewNext);
+    attachReview(QStringLiteral("ReviewUseResult"), &Calculator::useResult);
 }
 
 // Only the program knows how these ended: they are said beside a screen reader too.
@@ -345,24 +352,6 @@ void wMain::clearWorkArea()
 void wMain::clearAll()
 {
     keys[17]->click();
-}
-
-void wMain::sayDisplay()
-{
-    const QString display = efDisplay->text();
-    speak({ display.isEmpty() ? Phrases::displayEmpty : display }, Interrupt::Yes,
-        Importance::Essential);
-}
-
-void wMain::sayLastCalculation()
-{
-    // Built from what "=" computed, never from the tape, whose lines a clear may have left
-    // half-written.
-    const std::optional<Calculation> &last = calculator.lastCalculation();
-    const QString words = last             ? calculationInWords(*last)
-        : efHistory->document()->isEmpty() ? Phrases::transcriptEmpty
-                                           : Phrases::noCalculationYet;
-    speak({ words }, Interrupt::Yes, Importance::Essential);
 }
 
 void wMain::Event_EnableMenuItems()
@@ -433,6 +422,11 @@ void wMain::appendToTranscript(const QString &text)
 void wMain::clearTranscript()
 {
     efHistory->clear();
+}
+
+bool wMain::transcriptIsEmpty() const
+{
+    return efHistory->document()->isEmpty();
 }
 
 void wMain::scrollTranscriptToEnd()

@@ -65,8 +65,7 @@ public:
     void printTranscript();
     void clearWorkArea();
     void clearAll();
-    void sayDisplay();
-    void sayLastCalculation();
+    Calculator &engine() { return calculator; } // for the commands that review the work
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -86,6 +85,7 @@ private:
     void placeInsertionPointAfterSign() override;
     void appendToTranscript(const QString &text) override;
     void clearTranscript() override;
+    bool transcriptIsEmpty() const override;
     void scrollTranscriptToEnd() override;
     void focusDisplay() override;
     void press(OperatorKey key) override;

@@ -16,9 +16,10 @@ struct CalculatorState
     QString sOperation; // pending operator: "+", "-", "*", "/" or empty
     double dResult = 0; // result, only while "=" runs
     bool bOperationSelected = false; // an operator is pending until "=" completes
+    bool bDigitsSingly = false; // numbers are said one digit at a time
 
     // The reset of the window's opening and of the clear keys: every flag and operand to its
-    // start value except sOperation and bSpeech.
+    // start value except sOperation and the two speech switches.
     void reset()
     {
         bOperationSelected = false;

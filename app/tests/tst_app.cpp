@@ -88,6 +88,7 @@ private slots:
         QTest::newRow("--version")            << "numivox --version" << QStringList { "0 numivox 1.5\n|" };
         QTest::newRow("unknown option")       << "numivox --bogus" << QStringList { "2 |numivox: Unknown option 'bogus'.\n\nUsage:" };
         QTest::newRow("clear, say last")      << "Ctrl+L, Ctrl+R, Ctrl+Shift+L, Ctrl+R" << QStringList { "clear work area", "no calculation yet", "clear all", "transcript empty" };
+        QTest::newRow("review, use, digits")  << "9, 6, /, 2, =, Ctrl+Shift+P, Ctrl+Shift+N, +, Ctrl+Shift+D, Ctrl+Shift+R, Ctrl+Shift+G, Ctrl+Shift+D, Ctrl+Shift+G, =" << QStringList { "9", "6", "divide by", "2", "equals", "48", "calculation 1 of 1, 96 divided by 2 equals 48", "calculation 1 of 1 is the last", "plus", "48 plus", "48", "read digits singly on", "4 8 plus 4 8", "read digits singly off", "equals", "96" };
         QTest::newRow("say display")          << "Ctrl+D" << QStringList { "12" };
         QTest::newRow("say last")             << "7, /, =, Ctrl+R" << QStringList { "7", "divide by", "equals", "1", "7 divided by 7 equals 1" };
         QTest::newRow("copy transcript")      << "Ctrl+Shift+C" << QStringList { "transcript copied", "copied " + tape };

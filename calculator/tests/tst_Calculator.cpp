@@ -14,6 +14,7 @@ struct PlainSurface final : CalculatorSurface
     void placeInsertionPointAfterSign() override { }
     void appendToTranscript(const QString &text) override { transcript += text; }
     void clearTranscript() override { transcript.clear(); }
+    bool transcriptIsEmpty() const override { return transcript.isEmpty(); }
     void scrollTranscriptToEnd() override { }
     void focusDisplay() override { focused = true; }
     void press(OperatorKey key) override { calculator.operatorKey(key); }
@@ -23,14 +24,22 @@ struct PlainSurface final : CalculatorSurface
     }
     bool screenReaderRunning() const override { return screenReader; }
 
-    // Clicks or types keys ("c", "C": the clear keys; "[text]" pastes at the end). After each key:
-    // the focus back, an operation pending just while selected, "=" operands at 0, entry or number.
+    // Clicks or types keys ("c", "C": the clear keys; "[text]" pastes at the end; "S", "P", "N",
+    // "U", "L", "D": say so far, previous, next, use result, say last, say display). After each
+    // key: the focus back, an operation pending just while selected, "=" operands at 0, entry or
+    // number.
     void run(const QString &keys, bool typed)
     {
+        static constexpr std::array commands = { &Calculator::sayCalculationSoFar,
+            &Calculator::reviewPrevious, &Calculator::reviewNext, &Calculator::useResult,
+            &Calculator::sayLastCalculation, &Calculator::sayDisplay };
         for (qsizetype i = 0; i < keys.size() && !QTest::currentTestFailed(); ++i) {
             const QChar key = keys.at(i);
-            focused = typed || key == u'[' || key == u'|';
-            if (key == u'|') {
+            const qsizetype command = QStringLiteral("SPNULD").indexOf(key);
+            focused = typed || key == u'[' || key == u'|' || command >= 0;
+            if (command >= 0) {
+                (calculator.*commands[command])();
+            } else if (key == u'|') {
                 typed = !typed;
             } else if (key == u'[') {
                 const qsizetype end = keys.indexOf(u']', i);
@@ -73,8 +82,9 @@ class tst_Calculator : public QObject
 private slots:
     void keys_data()
     {
-        // how (typed "t", "|" in keys switches; screen reader "r"; speech off "q"), keys, then the
-        // display, transcript, phrases ("~": not interrupting), words of the last calculation made.
+        // how (typed "t", "|" in keys switches; screen reader "r"; speech off "q"; digits singly
+        // "d"), keys, then the display, transcript, phrases ("~": not interrupting), words of the
+        // last calculation made.
         QTest::addColumn<QStringList>("row");
         // clang-format off
         QTest::newRow("pasted")       << QStringList { "",   "2+2=[.5][]5[1.2][e5][12345][6]", ".5512345", "2\n+ 2\n--\n4\n\n", "two|plus|two|equals|~4|nothing to paste|refused|five|not pasted, not a number|refused|not pasted, not a number|refused|not pasted, more than 8 characters|refused", "2 plus 2 equals 4" };
@@ -91,6 +101,13 @@ private slots:
         QTest::newRow("typed anew")   << QStringList { "t",  "5/2=.\b-",   "-",        "5\n/ 2\n----\n2.5\n\n", "~5|divide by|~2|equals|~2.5|~point|~\b|negative", "5 divided by 2 equals 2.5" };
         QTest::newRow("reader")       << QStringList { "r",  "2+|-1..=|/0=", "Infinity", "2\n+ -1.\n--\n1\n\n1\n/ 0\n---------\nInfinity\n\n", "two|plus|negative|decimal point is already included|~1|divide by|zero|INFINITY|~equals|~Infinity", "1 divided by 0 equals Infinity" };
         QTest::newRow("quiet")        << QStringList { "tq", "-5/0=",      "-Infinity", "-5\n/ 0\n----------\n-Infinity\n\n", "~-Infinity", "negative 5 divided by 0 equals negative Infinity" };
+        QTest::newRow("review")       << QStringList { "q",  "PL7x6=2+3=PPPNNU+1=", "6", "7\nx 6\n---\n42\n\n2\n+ 3\n--\n5\n\n5\n+ 1\n--\n6\n\n", "no calculation yet|transcript empty|~42|~5|calculation 2 of 2, 2 plus 3 equals 5|calculation 1 of 2, 7 times 6 equals 42|calculation 1 of 2 is the first|calculation 2 of 2, 2 plus 3 equals 5|calculation 2 of 2 is the last|5|~6", "5 plus 1 equals 6" };
+        QTest::newRow("use, waiting") << QStringList { "q",  "9x9=50+U=N", "131",      "9\nx 9\n---\n81\n\n50\n+ 81\n----\n131\n\n", "~81|81|~131|calculation 2 of 2 is the last", "50 plus 81 equals 131" };
+        QTest::newRow("use after")    << QStringList { "",   "4/0=U2x3=cU=5..UCUPL", "", "", "four|divide by|zero|INFINITY|~equals|~Infinity|not used, not a number|two|times|three|equals|~6|clear work area|6|equals|~6|five|point|decimal point already included|6|clear all|no calculation yet|no calculation yet|transcript empty", "" };
+        QTest::newRow("use, reader")  << QStringList { "r",  "6x7=1PU",   "42",       "6\nx 7\n---\n42\n\n", "six|times|seven|equals|~42|one|calculation 1 of 1, 6 times 7 equals 42", "6 times 7 equals 42" };
+        QTest::newRow("so far")       << QStringList { "",   "S100-S-S7S=S", "107",    "100\n- -7\n----\n107\n\n", "display empty|one|zero|zero|minus|100 minus|negative|100 minus negative|seven|100 minus negative 7|equals|~107|107", "100 minus negative 7 equals 107" };
+        QTest::newRow("so far, x")    << QStringList { "qd", ".5xSc[007]S", "007",     ".5\nx ", "0 point 5 times|0 0 7", "" };
+        QTest::newRow("digits")       << QStringList { "qd", "99999999x=C.0000001x=143.5x-2=DL", "-287", ".0000001\nx .0000001\n------\n1e-14\n\n143.5\nx -2\n-----\n-287\n\n", "~9 point 9 9 9 9 9 9 8 exponent 1 5|~1 exponent negative 1 4|~negative 2 8 7|negative 2 8 7|1 4 3 point 5 times negative 2 equals negative 2 8 7", "143.5 times negative 2 equals negative 287" };
         // clang-format on
     }
 
@@ -99,11 +116,12 @@ private slots:
         QFETCH(QStringList, row);
         PlainSurface surface;
         surface.state.bSpeech = !row[0].contains(u'q');
+        surface.state.bDigitsSingly = row[0].contains(u'd');
         surface.screenReader = row[0].contains(u'r');
         surface.run(row[1], row[0].contains(u't'));
-        const std::optional<Calculation> &last = surface.calculator.lastCalculation();
+        const Calculation *last = surface.calculator.history().newest();
         QCOMPARE(QStringList({ surface.display, surface.transcript, surface.phrases.join(u'|'),
-                     last ? calculationInWords(*last) : QString() }),
+                     last ? calculationInWords(*last, NumberReading::Whole) : QString() }),
             row.sliced(2));
     }
 

@@ -138,6 +138,7 @@ def talking(session, start_app):
                                ("divide by", ["!divide by"]), ("zero", ["!zero"]),
                                ("equals", ["!INFINITY equals Infinity"], "Infinity")])
     beside_another_client(app, log, monitor)  # where the sound that comes out is measured
+    review_by_ear(app, log)
     by_ear(app, log, session)
 
     speech_fault(app, session, log, monitor)
@@ -172,6 +173,23 @@ def beside_another_client(app, log, monitor):
             assert len(monitor.loud(*turn)) >= 30, "the result was not heard in its turn"
     finally:
         other.close()
+
+
+def review_by_ear(app, log):
+    """Back through the calculations since Clear All and forth, a result used as the second number,
+    the calculation so far, digits singly: each heard."""
+    app.focus()
+    keys(app, log, app.type, [
+        ("ctrl+shift+p", ["!calculation 3 of 3, 4 plus 4 equals 8"]),
+        ("ctrl+shift+p", ["!calculation 2 of 3, 4 plus 4 equals 8"]),
+        ("ctrl+shift+p", ["!calculation 1 of 3, 5 divided by 0 equals Infinity"]),
+        ("ctrl+shift+p", ["!calculation 1 of 3 is the first"]),
+        ("ctrl+shift+r", ["!not used, not a number"], "8"),
+        ("ctrl+shift+n", ["!calculation 2 of 3, 4 plus 4 equals 8"]), ("9", ["9"], "9"),
+        ("plus", ["!plus"]), ("ctrl+shift+d", ["!9 plus"]), ("ctrl+shift+r", ["!8"], "8"),
+        ("ctrl+shift+g", ["!read digits singly on"]), ("ctrl+shift+d", ["!9 plus 8"]),
+        ("equal", ["!equals 1 7"], "17"), ("ctrl+shift+g", ["!read digits singly off"])])
+    assert app.transcript().endswith("9\n+ 8\n---\n17\n\n"), f"transcript {app.transcript()!r}"
 
 
 def by_ear(app, log, session):
@@ -260,6 +278,7 @@ def reader(session, start_app):
                lambda: any(Numivox.TITLE in m.text for m in others(log, focused)), timeout=5)
     for pace in (0.6, 0.1):
         typed_sum(app, log, monitor, pace)
+    review_beside_reader(app, log)
     menus_and_help_beside_reader(app, log)
     # The desktop's switch turned off (which ends the screen reader too): typed keys echo again.
     session.switch_screen_reader(False)
@@ -287,6 +306,23 @@ def clicked_product(app, log, monitor):
     latency = end - (alone[-1] - alone[0]) - presses[-1]
     print(f'pressed 7x6= 0.6 s apart: keys heard once 4/4, "42" {latency * 1000:.0f} ms after "="')
     assert latency <= RESULT_WITHIN_S, f'"42" came {latency:.2f} s after "="'
+
+
+def review_beside_reader(app, log):
+    """Each answer heard once: the steps and the calculation so far from the program alone, the
+    result put into the display from the screen reader, which reads the field."""
+    since = time.time()
+    keys(app, log, app.type, [
+        ("ctrl+shift+p", ["!calculation 3 of 3, 12 plus 3 equals 15"]),
+        ("ctrl+shift+p", ["!calculation 2 of 3, 12 plus 3 equals 15"]),
+        ("ctrl+shift+p", ["!calculation 1 of 3, 7 times 6 equals 42"]),
+        ("ctrl+shift+r", [], "42")])
+    wait_until("the screen reader to read the result", lambda: any(
+        m.text == "42" for m in others(log, since)))
+    keys(app, log, app.type, [("plus", []), ("ctrl+shift+d", ["!42 plus"])])
+    time.sleep(1)  # for any words of the screen reader's on the last keys
+    said = [m.text for m in log.messages(since) if "calculation" in m.text or "42" in m.text]
+    assert sorted(said) == sorted([m.text for m in own(log, since)] + ["42"]), f"heard {said}"
 
 
 def menus_and_help_beside_reader(app, log):
