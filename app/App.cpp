@@ -1,5 +1,7 @@
 #include "app/App.h"
 
+#include "accessibility/AccessibleTextFields.h"
+#include "accessibility/ScreenReaderStatus.h"
 #include "app/MenuBar1.h"
 #include "app/ReleaseGate.h"
 #include "app/SpeechOpening.h"
@@ -12,17 +14,15 @@
 #include "calculator/wMain.h"
 #include "info/wAbout.h"
 #include "info/wHelp.h"
-#include "platform/AccessibleTextFields.h"
-#include "platform/Appearance.h"
-#include "platform/LazyIconStyle.h"
+#include "look/LayoutStyle.h"
+#include "look/LazyIconStyle.h"
 #include "platform/MenuEnabling.h"
-#include "platform/ScreenReaderStatus.h"
 #include "platform/SingleWindow.h"
-#include "platform/SpeechWorker.h"
 #include "platform/SystemRelease.h"
 #include "program/Globals.h"
 #include "program/ProgramInfo.h"
 #include "program/Settings.h"
+#include "speech/SpeechWorker.h"
 #include "transcript/editFieldExtras.h"
 
 #include <QFont>

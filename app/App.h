@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "app/MenuBar1.h"
-#include "platform/SpeechConnection.h"
+#include "speech/SpeechConnection.h"
 
 class ScreenReaderStatus;
 class SpeechSwitches;

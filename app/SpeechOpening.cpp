@@ -1,6 +1,6 @@
 #include "app/SpeechOpening.h"
 
-#include "platform/SpeechWorker.h"
+#include "speech/SpeechWorker.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -2,9 +2,9 @@
 
 #include "app/MenuBar1.h"
 #include "calculator/Phrases.h"
-#include "platform/SpeechService.h"
 #include "program/Globals.h"
 #include "program/Settings.h"
+#include "speech/SpeechService.h"
 
 #include <QAction>
 #include <QSignalBlocker>

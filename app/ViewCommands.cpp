@@ -1,10 +1,10 @@
 #include "app/ViewCommands.h"
 
 #include "app/MenuBar1.h"
-#include "platform/Appearance.h"
-#include "platform/DesktopContrast.h"
-#include "platform/SpeechService.h"
+#include "look/Appearance.h"
+#include "look/DesktopContrast.h"
 #include "program/Settings.h"
+#include "speech/SpeechService.h"
 
 #include <QAction>
 #include <QSignalBlocker>

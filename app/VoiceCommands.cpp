@@ -1,8 +1,8 @@
 #include "app/VoiceCommands.h"
 
 #include "app/MenuBar1.h"
-#include "platform/SpeechService.h"
 #include "program/Settings.h"
+#include "speech/SpeechService.h"
 
 #include <QActionGroup>
 #include <QMenu>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Voice.h"
+#include "speech/Voice.h"
 
 #include <QObject>
 #include <QPointer>

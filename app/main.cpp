@@ -1,6 +1,6 @@
 #include "app/App.h"
 #include "app/CommandLine.h"
-#include "platform/SpeechDispatcherConnection.h"
+#include "speech/SpeechDispatcherConnection.h"
 #include "transcript/FileTypes.h"
 
 int main(int argc, char *argv[])

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SpeechService.h"
+#include "speech/SpeechService.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "calculator/DisplayField.h"
 
+#include "accessibility/AccessibleLineEdit.h"
 #include "calculator/TypedKey.h"
-#include "platform/AccessibleLineEdit.h"
 
 #include <QClipboard>
 #include <QCoreApplication>

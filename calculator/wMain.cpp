@@ -3,7 +3,8 @@
 #include "calculator/DisplayField.h"
 #include "calculator/Phrases.h"
 #include "calculator/TypedKey.h"
-#include "platform/Appearance.h"
+#include "look/LayoutStyle.h"
+#include "look/WindowAppearance.h"
 #include "program/Globals.h"
 #include "program/ProgramInfo.h"
 #include "transcript/editFieldExtras.h"
@@ -95,7 +96,7 @@ wMain::wMain()
     Timer1.setTimerType(Qt::PreciseTimer);
     connect(&Timer1, &QTimer::timeout, this, &wMain::Timer1_Action);
     Timer1.start();
-    appearance().follow(this);
+    WindowAppearance::follow(this);
 }
 
 void wMain::createControls()

@@ -1,6 +1,6 @@
 #include "info/InformationWindow.h"
 
-#include "platform/Appearance.h"
+#include "look/LayoutStyle.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>

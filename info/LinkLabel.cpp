@@ -1,6 +1,6 @@
 #include "info/LinkLabel.h"
 
-#include "platform/Appearance.h"
+#include "look/Appearance.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

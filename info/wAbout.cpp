@@ -3,11 +3,12 @@
 #include "info/InformationWindow.h"
 #include "info/LinkLabel.h"
 #include "info/SpokenLines.h"
-#include "platform/Appearance.h"
-#include "platform/SpeechService.h"
+#include "look/LayoutStyle.h"
+#include "look/WindowAppearance.h"
 #include "platform/UrlOpener.h"
 #include "program/Globals.h"
 #include "program/ProgramInfo.h"
+#include "speech/SpeechService.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -64,7 +65,7 @@ wAbout::wAbout(QWidget *parent)
     connect(StaticText4, &LinkLabel::activated, this, &wAbout::mOpenHomePage);
 
     Event_Open();
-    appearance().follow(this);
+    WindowAppearance::follow(this);
 }
 
 void wAbout::Event_Open()

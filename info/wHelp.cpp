@@ -2,11 +2,12 @@
 
 #include "info/InformationWindow.h"
 #include "info/SpokenLines.h"
-#include "platform/Appearance.h"
-#include "platform/SpeechService.h"
+#include "look/LayoutStyle.h"
+#include "look/WindowAppearance.h"
 #include "platform/UrlOpener.h"
 #include "program/Globals.h"
 #include "program/ProgramInfo.h"
+#include "speech/SpeechService.h"
 
 #include <QFocusEvent>
 #include <QTextEdit>
@@ -102,7 +103,7 @@ wHelp::wHelp(QWidget *parent)
     EditField1->setFocus();
 
     Event_Open();
-    appearance().follow(this);
+    WindowAppearance::follow(this);
 }
 
 void wHelp::Event_Open()

@@ -1,13 +1,13 @@
+#include "accessibility/AccessibleTextEdit.h"
+#include "accessibility/ScreenReaderStatus.h"
 #include "app/App.h"
 #include "app/CommandLine.h"
 #include "info/HelpTexts.h"
-#include "platform/AccessibleTextEdit.h"
-#include "platform/ScreenReaderStatus.h"
-#include "platform/SpeechService.h"
 #include "platform/SystemRelease.h"
-#include "platform/tests/VoiceText.h"
 #include "program/Globals.h"
 #include "program/Settings.h"
+#include "speech/SpeechService.h"
+#include "speech/tests/VoiceText.h"
 #include "transcript/OutputDialogs.h"
 
 #include <QClipboard>

@@ -1,8 +1,8 @@
 #include "app/App.h"
-#include "platform/Appearance.h"
-#include "platform/DesktopContrast.h"
-#include "platform/SpeechService.h"
+#include "look/Appearance.h"
+#include "look/DesktopContrast.h"
 #include "program/Settings.h"
+#include "speech/SpeechService.h"
 #include "transcript/PagePrinting.h"
 
 #include <QtDBus>

@@ -1,6 +1,6 @@
+#include "accessibility/AccessibleTextFields.h"
 #include "calculator/NumberText.h"
 #include "calculator/wMain.h"
-#include "platform/AccessibleTextFields.h"
 #include "program/Globals.h"
 
 #include <QtTest>

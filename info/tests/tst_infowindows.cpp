@@ -4,10 +4,10 @@
 #include "info/SpokenLines.h"
 #include "info/wAbout.h"
 #include "info/wHelp.h"
-#include "platform/Appearance.h"
-#include "platform/SpeechService.h"
+#include "look/Appearance.h"
 #include "platform/UrlOpener.h"
 #include "program/Globals.h"
+#include "speech/SpeechService.h"
 
 #include <QtTest>
 #include <QtWidgets>

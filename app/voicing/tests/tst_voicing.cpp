@@ -1,8 +1,8 @@
 #include "app/voicing/DialogVoice.h"
 #include "app/voicing/MenuVoice.h"
 #include "app/voicing/ReachableMenuItems.h"
-#include "platform/SpeechService.h"
 #include "program/Globals.h"
+#include "speech/SpeechService.h"
 
 #include <QtPrintSupport>
 #include <QtTest>

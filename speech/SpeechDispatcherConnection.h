@@ -1,0 +1,11 @@
+#pragma once
+
+#include "speech/SpeechConnection.h"
+
+#include <memory>
+
+// Opens a connection to speech-dispatcher under the client name "numivox", starting the daemon
+// when none runs, with English as the language and the user's own voice, rate, pitch and volume
+// until the program sets its own.
+// Returns null when the daemon cannot be reached.
+std::unique_ptr<SpeechConnection> openSpeechDispatcherConnection();
