@@ -1,7 +1,6 @@
 #include "app/App.h"
 
 #include "accessibility/AccessibleTextFields.h"
-#include "accessibility/ScreenReaderStatus.h"
 #include "app/MenuBar1.h"
 #include "app/ReleaseGate.h"
 #include "app/SpeechOpening.h"
@@ -22,6 +21,7 @@
 #include "program/Globals.h"
 #include "program/ProgramInfo.h"
 #include "program/Settings.h"
+#include "speech/ScreenReaderStatus.h"
 #include "speech/SpeechWorker.h"
 #include "transcript/editFieldExtras.h"
 
@@ -43,7 +43,6 @@ void bringToFront(QWidget *window)
 App::App(int &argc, char **argv, SpeechConnectionFactory openSpeech)
     : QApplication(argc, argv)
     , speechService(std::make_unique<SpeechWorker>(std::move(openSpeech)))
-    , screenReader(new ScreenReaderStatus(this))
     , showMessage([](const QString &text) { QMessageBox::information(nullptr, QString(), text); })
 {
     setApplicationName(QStringLiteral("numivox"));
@@ -65,7 +64,7 @@ App::App(int &argc, char **argv, SpeechConnectionFactory openSpeech)
     voiceCommands = new VoiceCommands(menuBar1, this);
     viewCommands = new ViewCommands(menuBar1, this);
     speechSwitches = new SpeechSwitches(menuBar1, this);
-    connect(screenReader, &ScreenReaderStatus::runningChanged, this, &App::followScreenReader);
+    screenReader().watchDesktop();
     AddMenuHandlers();
 }
 
@@ -128,11 +127,6 @@ void App::_FileAbout_Action()
 void App::_HelpAbout_Action()
 {
     _FileAbout_Action();
-}
-
-void App::followScreenReader(bool running)
-{
-    mGlobals.screenReaderRunning = running;
 }
 
 void App::setMessageBox(MessageBox messageBox)

@@ -9,7 +9,6 @@
 #include "app/MenuBar1.h"
 #include "speech/SpeechConnection.h"
 
-class ScreenReaderStatus;
 class SpeechSwitches;
 class SpeechWorker;
 class VoiceCommands;
@@ -48,10 +47,7 @@ private:
     void copyFromFocusedField();
     void quitApplication();
 
-    void followScreenReader(bool running);
-
     std::unique_ptr<SpeechWorker> speechService;
-    ScreenReaderStatus *screenReader;
     QPointer<MenuBar1> menuBar1; // handed to the main window, which then owns it
     VoiceCommands *voiceCommands = nullptr;
     ViewCommands *viewCommands = nullptr;

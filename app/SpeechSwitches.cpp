@@ -4,7 +4,7 @@
 #include "calculator/Phrases.h"
 #include "program/Globals.h"
 #include "program/Settings.h"
-#include "speech/SpeechService.h"
+#include "speech/SpeechFilter.h"
 
 #include <QAction>
 #include <QSignalBlocker>
@@ -38,7 +38,8 @@ SpeechSwitches::SpeechSwitches(MenuBar1 *menuBar, QObject *parent)
         connect(menuBar->item(QLatin1String(each.item)), &QAction::toggled, this, [&each](bool on) {
             mGlobals.*each.value = on;
             userSettings().setValue(QLatin1String(each.key), on);
-            speech().speak({ on ? each.on : each.off }, Interrupt::Yes, Importance::Essential);
+            speak(PhraseKind::Answer, { on ? each.on : each.off }, Interrupt::Yes,
+                Importance::Essential);
         });
 }
 

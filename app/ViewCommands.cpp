@@ -4,7 +4,7 @@
 #include "look/Appearance.h"
 #include "look/DesktopContrast.h"
 #include "program/Settings.h"
-#include "speech/SpeechService.h"
+#include "speech/SpeechFilter.h"
 
 #include <QAction>
 #include <QSignalBlocker>
@@ -31,7 +31,7 @@ std::optional<bool> chosenHighContrast()
 // Answers to the user's own command: heard beside a screen reader too.
 void say(const QString &phrase)
 {
-    speech().speak({ phrase }, Interrupt::Yes, Importance::Essential);
+    speak(PhraseKind::Answer, { phrase }, Interrupt::Yes, Importance::Essential);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "app/MenuBar1.h"
 #include "program/Settings.h"
-#include "speech/SpeechService.h"
+#include "speech/SpeechFilter.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -113,7 +113,7 @@ void VoiceCommands::useDefaultVoice()
 void VoiceCommands::confirm(const QString &phrase)
 {
     speech().setVoice(voice);
-    speech().speak({ phrase }, Interrupt::Yes, Importance::Essential);
+    speak(PhraseKind::Answer, { phrase }, Interrupt::Yes, Importance::Essential);
 }
 
 // The daemon's voice types, in its order, listed as the menu first opens once it has told them.

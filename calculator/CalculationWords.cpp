@@ -1,6 +1,7 @@
 #include "calculator/CalculationWords.h"
 
 #include "calculator/NumberText.h"
+#include "calculator/Operators.h"
 #include "calculator/Phrases.h"
 
 #include <QRegularExpression>
@@ -15,17 +16,6 @@ QString signedNumberInWords(const QString &text, NumberReading reading)
         return spokenNumber(text, reading);
     const QString magnitude = spokenNumber(text.mid(1), reading);
     return magnitude.isEmpty() ? Phrases::negative : Phrases::negative + u' ' + magnitude;
-}
-
-QString operationInWords(QChar operation)
-{
-    if (operation == u'-')
-        return Phrases::minus;
-    if (operation == u'*')
-        return Phrases::times;
-    if (operation == u'/')
-        return QStringLiteral("divided by");
-    return Phrases::plus;
 }
 
 } // namespace
@@ -53,16 +43,16 @@ QString calculationInWords(const Calculation &calculation, NumberReading reading
 {
     const auto number
         = [reading](double value) { return signedNumberInWords(numberText(value), reading); };
-    return QStringList { number(calculation.first), operationInWords(calculation.operation),
+    return QStringList { number(calculation.first), traitsOf(calculation.operation).word(),
         number(calculation.second), Phrases::equals, number(calculation.result) }
         .join(u' ');
 }
 
 QString calculationSoFarInWords(
-    double first, QChar operation, const QString &secondSoFar, NumberReading reading)
+    double first, Operator operation, const QString &secondSoFar, NumberReading reading)
 {
     QStringList words { signedNumberInWords(numberText(first), reading),
-        operationInWords(operation) };
+        traitsOf(operation).word() };
     if (!secondSoFar.isEmpty())
         words.append(signedNumberInWords(secondSoFar, reading));
     return words.join(u' ');

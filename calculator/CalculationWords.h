@@ -1,12 +1,18 @@
 #pragma once
 
 #include "calculator/Calculation.h"
+#include "program/CalculatorState.h"
 
 #include <QString>
 
 // How numbers are said: as the display shows them, which the synthesiser reads as whole numbers,
 // or one digit at a time, for a user who copies them down.
 enum class NumberReading { Whole, DigitsSingly };
+
+inline NumberReading readingFor(const CalculatorState &state)
+{
+    return state.bDigitsSingly ? NumberReading::DigitsSingly : NumberReading::Whole;
+}
 
 // The words for numbers and calculations, made here for every command that says them.
 
@@ -21,4 +27,4 @@ QString calculationInWords(const Calculation &calculation, NumberReading reading
 // A calculation whose second number is still to come, or is being entered, as far as it goes:
 // "100 minus", "100 minus 7", "100 minus negative" for the display "-".
 QString calculationSoFarInWords(
-    double first, QChar operation, const QString &secondSoFar, NumberReading reading);
+    double first, Operator operation, const QString &secondSoFar, NumberReading reading);

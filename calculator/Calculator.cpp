@@ -1,10 +1,10 @@
 #include "calculator/Calculator.h"
 
+#include "calculator/CalculationWords.h"
 #include "calculator/NumberText.h"
+#include "calculator/Operators.h"
 #include "calculator/Phrases.h"
-
-#include <cmath>
-#include <utility>
+#include "speech/SpeechFilter.h"
 
 namespace {
 
@@ -30,15 +30,15 @@ QString refusalOf(const QString &text, const QString &entry, bool deletion)
                                                                  : Phrases::pasteNotANumber;
 }
 
-double compute(const QString &operation, double first, double second)
+PhraseKind echoOf(KeyOrigin origin)
 {
-    if (operation == u"-")
-        return first - second;
-    if (operation == u"*")
-        return first * second;
-    if (operation == u"/")
-        return first / second;
-    return first + second;
+    return origin == KeyOrigin::Typed ? PhraseKind::TypedEcho : PhraseKind::ClickEcho;
+}
+
+// A key's own word, which cuts off whatever the program is still saying.
+void echo(PhraseKind kind, const QString &phrase)
+{
+    speak(kind, { phrase }, Interrupt::Yes, Importance::Echo);
 }
 
 } // namespace
@@ -55,7 +55,7 @@ void Calculator::digit(int value)
     replaceResult();
     const QString display = surface.displayText();
     if (display.size() < entryLimit) {
-        echo(Phrases::digits.at(value));
+        echo(PhraseKind::ClickEcho, Phrases::digits.at(value));
         surface.setDisplayText(display + QChar(u'0' + value));
     }
     finishKey();
@@ -68,11 +68,11 @@ void Calculator::point()
     const QString display = surface.displayText();
     if (display.size() < entryLimit) {
         if (!display.contains(pointCharacter)) {
-            echo(Phrases::point);
+            echo(PhraseKind::ClickEcho, Phrases::point);
             replaceResult();
             surface.setDisplayText(surface.displayText() + pointCharacter);
         } else {
-            echo(Phrases::pointAlreadyIncluded);
+            echo(PhraseKind::ClickEcho, Phrases::pointAlreadyIncluded);
         }
     }
     finishKey();
@@ -80,11 +80,12 @@ void Calculator::point()
 
 void Calculator::clear(ClearScope scope)
 {
-    echo(scope == ClearScope::All ? Phrases::clearAll : Phrases::clearWorkArea);
+    echo(PhraseKind::ClickEcho,
+        scope == ClearScope::All ? Phrases::clearAll : Phrases::clearWorkArea);
     state.reset();
     // Unlike the window's opening, a clear also forgets the pending operator: otherwise "5",
     // "x", clear, "3", "=" would compute 0 x 3.
-    state.sOperation.clear();
+    state.sOperation.reset();
     if (scope == ClearScope::All) {
         surface.clearTranscript();
         calculations.clear();
@@ -93,68 +94,51 @@ void Calculator::clear(ClearScope scope)
     surface.focusDisplay();
 }
 
-void Calculator::operatorKey(OperatorKey key)
+void Calculator::operatorKey(Operator op, KeyOrigin origin)
 {
-    switch (key) {
-    case OperatorKey::Plus:
-        arithmeticOperator(QStringLiteral("+"), Phrases::plus);
-        break;
-    case OperatorKey::Times:
-        arithmeticOperator(QStringLiteral("*"), Phrases::times);
-        break;
-    case OperatorKey::Divide:
-        arithmeticOperator(QStringLiteral("/"), Phrases::divideBy);
-        break;
-    case OperatorKey::Minus:
-        minus();
-        break;
-    case OperatorKey::Equals:
-        equals();
-        return; // "=" finishes on its own terms
-    }
+    if (op == Operator::Minus)
+        minus(origin);
+    else
+        arithmeticOperator(op, origin);
     finishKey();
 }
 
 bool Calculator::keyDown(QChar key)
 {
-    static constexpr std::pair<char16_t, OperatorKey> operatorCharacters[] = {
-        { u'+', OperatorKey::Plus },
-        { u'-', OperatorKey::Minus },
-        { u'*', OperatorKey::Times },
-        { u'/', OperatorKey::Divide },
-        { u'=', OperatorKey::Equals },
-    };
-    for (const auto &[character, operatorKey] : operatorCharacters) {
-        if (key == character) {
-            keyTyped = true;
-            surface.press(operatorKey);
-            keyTyped = false;
-            return true;
-        }
+    if (key == u'=' || operatorTyped(key)) {
+        pressTyped(key);
+        return true;
     }
-
     preClear();
     const QString display = surface.displayText();
     if (display.size() >= entryLimit)
         return true;
     if (isTypedEditingKey(key)) {
-        if (echoes(/*typed*/ true))
-            surface.speak({ QString(key) }, Interrupt::No, Importance::Echo);
+        speak(PhraseKind::TypedEcho, { QString(key) }, Interrupt::No, Importance::Echo);
         state.bClear = false;
         return false;
     }
     if (key == pointCharacter) {
         if (!display.contains(pointCharacter)) {
-            if (echoes(/*typed*/ true))
-                surface.speak({ Phrases::point }, Interrupt::No, Importance::Echo);
+            speak(PhraseKind::TypedEcho, { Phrases::point }, Interrupt::No, Importance::Echo);
             state.bClear = false;
             return false;
         }
-        if (state.bSpeech)
-            surface.speak(
-                { Phrases::typedPointAlreadyIncluded }, Interrupt::Yes, Importance::Essential);
+        speak(PhraseKind::ClickEcho, { Phrases::typedPointAlreadyIncluded }, Interrupt::Yes,
+            Importance::Essential);
     }
     return true;
+}
+
+// As its on-screen key would, which does nothing while the keys are still disabled.
+void Calculator::pressTyped(QChar key)
+{
+    if (!surface.keysEnabled())
+        return;
+    if (const std::optional<Operator> op = operatorTyped(key))
+        operatorKey(*op, KeyOrigin::Typed);
+    else
+        equals(KeyOrigin::Typed);
 }
 
 bool Calculator::insertIntoDisplay(const QString &text, int position, int replaced)
@@ -168,8 +152,7 @@ bool Calculator::insertIntoDisplay(const QString &text, int position, int replac
     }
     entry.replace(position, replaced, text);
     if (const QString refusal = refusalOf(text, entry, deletion); !refusal.isEmpty()) {
-        // Said beside a screen reader too: only the program knows why.
-        surface.speak({ refusal }, Interrupt::Yes, Importance::Essential);
+        speak(PhraseKind::Answer, { refusal }, Interrupt::Yes, Importance::Essential);
         return false;
     }
     preClear();
@@ -178,7 +161,7 @@ bool Calculator::insertIntoDisplay(const QString &text, int position, int replac
     return true;
 }
 
-void Calculator::arithmeticOperator(const QString &symbol, const QString &phrase)
+void Calculator::arithmeticOperator(Operator op, KeyOrigin origin)
 {
     const QString display = surface.displayText();
     if (state.bOperationSelected || display.isEmpty())
@@ -186,13 +169,13 @@ void Calculator::arithmeticOperator(const QString &symbol, const QString &phrase
     state.bOperationSelected = true;
     state.bSetForSec = true;
     state.bComputationComplete = false;
-    echo(phrase, keyTyped);
-    state.sOperation = symbol;
+    echo(echoOf(origin), traitsOf(op).keyWord());
+    state.sOperation = op;
     state.dPri = numberValue(display);
-    appendOperand(display, symbol);
+    appendOperand(display, op);
 }
 
-void Calculator::minus()
+void Calculator::minus(KeyOrigin origin)
 {
     const QString display = surface.displayText();
     if (!state.bOperationSelected && state.bInitialClick && display.isEmpty()) {
@@ -204,10 +187,10 @@ void Calculator::minus()
         state.bOperationSelected = true;
         state.bSetForSec = true;
         state.bComputationComplete = false;
-        echo(Phrases::minus, keyTyped);
-        state.sOperation = sign;
+        echo(echoOf(origin), traitsOf(Operator::Minus).keyWord());
+        state.sOperation = Operator::Minus;
         state.dPri = numberValue(display);
-        appendOperand(display, sign);
+        appendOperand(display, Operator::Minus);
         surface.setDisplayText({});
     } else if (state.bSetForSec) {
         enterSign(); // of the second number, before any of its digits
@@ -216,66 +199,88 @@ void Calculator::minus()
 
 void Calculator::enterSign()
 {
-    echo(Phrases::negative);
+    // Typed or clicked, only the program knows that the minus became a sign.
+    echo(PhraseKind::ClickEcho, Phrases::negative);
     surface.setDisplayText(sign);
     surface.placeInsertionPointAfterSign();
 }
 
-void Calculator::equals()
+void Calculator::equals(KeyOrigin origin)
 {
     state.bComputationComplete = true;
     const QString display = surface.displayText();
-    QString lines;
-    if (!display.isEmpty())
-        lines += display + lineBreak;
-
-    if (state.bClear) {
-        // Nothing entered since the start or a clear: 0 + 0, whatever the display shows.
-        state.dPri = 0;
-        state.sOperation = QStringLiteral("+");
-        state.dSec = 0;
-        lines += QStringLiteral("0\n+ 0\n");
-    } else {
-        if (!state.sOperation.isEmpty()) {
-            state.dSec = numberValue(display);
-        } else {
-            if (!display.isEmpty())
-                state.dPri = numberValue(display);
-            state.sOperation = QStringLiteral("+");
-            state.dSec = 0;
-            lines += QStringLiteral("+ 0\n");
-        }
-        state.dResult = compute(state.sOperation, state.dPri, state.dSec);
-    }
-    calculations.add({ state.dPri, state.sOperation.front(), state.dSec, state.dResult });
-    // The warning, then "equals", then the result: one utterance, so that none cuts off another.
-    QStringList phrases;
-    if (state.bSpeech && state.sOperation == u"/" && state.dSec == 0)
-        phrases.append(Phrases::divisionByZero);
-
-    state.sOperation.clear();
+    const Operands operands = chooseOperands(display);
+    const Calculation calculation = compute(operands);
+    calculations.add(calculation);
+    state.sOperation.reset();
     state.bOperationSelected = false;
     state.bSetForSec = false;
 
-    // The rule is one dash longer than the result.
-    const QString result = numberText(state.dResult);
-    lines += QString(result.size() + 1, u'-') + lineBreak + result + lineBreak + lineBreak;
-    surface.appendToTranscript(lines);
-    if (echoes(keyTyped))
-        phrases.append(Phrases::equals);
-    surface.scrollTranscriptToEnd();
+    const QString result = numberText(calculation.result);
+    writeCalculation(display, operands, result);
     surface.setDisplayText(result);
-    // The result is said even with echoes off. A warning or "equals" before it cuts off the
-    // speech of the key before; the result alone follows it.
-    const Interrupt interrupt = phrases.isEmpty() ? Interrupt::No : Interrupt::Yes;
-    phrases.append(spokenNumber(surface.displayText(), numberReading()));
-    surface.speak(phrases, interrupt, Importance::Essential);
+    sayResult(calculation, result, origin);
 
     state.dPri = state.dResult;
     state.dSec = 0;
     state.dResult = 0;
     state.bInitialClick = true;
     surface.focusDisplay();
+}
+
+Calculator::Operands Calculator::chooseOperands(const QString &display)
+{
+    if (state.bClear) {
+        // Nothing entered since the start or a clear: 0 + 0, whatever the display shows.
+        state.dPri = 0;
+        state.sOperation = Operator::Plus;
+        state.dSec = 0;
+        return Operands::NothingEntered;
+    }
+    if (state.sOperation) {
+        state.dSec = numberValue(display);
+        return Operands::AsEntered;
+    }
+    // A number alone is that number plus 0; an empty display keeps the first operand.
+    if (!display.isEmpty())
+        state.dPri = numberValue(display);
+    state.sOperation = Operator::Plus;
+    state.dSec = 0;
+    return Operands::NumberPlusZero;
+}
+
+Calculation Calculator::compute(Operands operands)
+{
+    // With nothing entered, the result stays the 0 it holds between keys.
+    if (operands != Operands::NothingEntered)
+        state.dResult = traitsOf(*state.sOperation).apply(state.dPri, state.dSec);
+    return { state.dPri, *state.sOperation, state.dSec, state.dResult };
+}
+
+void Calculator::writeCalculation(const QString &display, Operands operands, const QString &result)
+{
+    QString lines = display.isEmpty() ? QString() : display + lineBreak;
+    if (operands == Operands::NothingEntered)
+        lines += QStringLiteral("0\n+ 0\n");
+    else if (operands == Operands::NumberPlusZero)
+        lines += QStringLiteral("+ 0\n");
+    // The rule is one dash longer than the result.
+    lines += QString(result.size() + 1, u'-') + lineBreak + result + lineBreak + lineBreak;
+    surface.appendToTranscript(lines);
+    surface.scrollTranscriptToEnd();
+}
+
+// The warning, then "equals", then the result: one utterance, so that none cuts off another.
+// Either word before the result cuts off the speech of the key before; the result alone, with
+// the words unheard, follows it.
+void Calculator::sayResult(const Calculation &calculation, const QString &result, KeyOrigin origin)
+{
+    QList<Spoken> phrases;
+    if (calculation.operation == Operator::Divide && calculation.second == 0)
+        phrases.append({ PhraseKind::ClickEcho, Phrases::divisionByZero });
+    phrases.append({ echoOf(origin), Phrases::equals });
+    phrases.append({ PhraseKind::Answer, spokenNumber(result, readingFor(state)) });
+    speak(phrases, Interrupt::Yes, Importance::Essential);
 }
 
 void Calculator::startSecondNumber()
@@ -308,111 +313,13 @@ QString Calculator::displayAfterPreClears() const
     return emptied ? QString() : display;
 }
 
-void Calculator::appendOperand(const QString &display, const QString &symbol)
+void Calculator::appendOperand(const QString &display, Operator op)
 {
-    const QString tag = symbol == u"*" ? QStringLiteral("x ") : symbol + u' ';
-    surface.appendToTranscript(display + lineBreak + tag);
-}
-
-void Calculator::echo(const QString &phrase, bool typed)
-{
-    if (echoes(typed))
-        surface.speak({ phrase }, Interrupt::Yes, Importance::Echo);
-}
-
-bool Calculator::echoes(bool typed) const
-{
-    return state.bSpeech && !(typed && surface.screenReaderRunning());
+    surface.appendToTranscript(display + lineBreak + traitsOf(op).tapeTag);
 }
 
 void Calculator::finishKey()
 {
     state.bInitialClick = false;
-    surface.focusDisplay();
-}
-
-void Calculator::answer(const QString &phrase)
-{
-    surface.speak({ phrase }, Interrupt::Yes, Importance::Essential);
-}
-
-NumberReading Calculator::numberReading() const
-{
-    return state.bDigitsSingly ? NumberReading::DigitsSingly : NumberReading::Whole;
-}
-
-void Calculator::sayDisplay()
-{
-    const QString display = surface.displayText();
-    answer(display.isEmpty() ? Phrases::displayEmpty : spokenNumber(display, numberReading()));
-}
-
-void Calculator::sayLastCalculation()
-{
-    // Built from what "=" computed, never from the tape, whose lines a clear may have left
-    // half-written.
-    const Calculation *newest = calculations.newest();
-    answer(newest                         ? calculationInWords(*newest, numberReading())
-            : surface.transcriptIsEmpty() ? Phrases::transcriptEmpty
-                                          : Phrases::noCalculationYet);
-}
-
-void Calculator::sayCalculationSoFar()
-{
-    if (!state.bOperationSelected)
-        return sayDisplay();
-    // Until its first digit, the second number shows only as a sign.
-    const QString display = surface.displayText();
-    const QString secondSoFar = !state.bSetForSec || display == sign ? display : QString();
-    answer(calculationSoFarInWords(
-        state.dPri, state.sOperation.front(), secondSoFar, numberReading()));
-}
-
-void Calculator::reviewPrevious()
-{
-    review(/*back*/ true);
-}
-
-void Calculator::reviewNext()
-{
-    review(/*back*/ false);
-}
-
-void Calculator::review(bool back)
-{
-    if (calculations.size() == 0)
-        return answer(Phrases::noCalculationYet);
-    const bool moved = back ? calculations.stepBack() : calculations.stepForward();
-    const int number = calculations.heardNumber();
-    if (!moved)
-        return answer((back ? Phrases::firstCalculation : Phrases::lastCalculation)
-                          .arg(number)
-                          .arg(calculations.size()));
-    answer(Phrases::calculationAt.arg(number)
-               .arg(calculations.size())
-               .arg(calculationInWords(*calculations.heard(), numberReading())));
-}
-
-void Calculator::useResult()
-{
-    const Calculation *heard = calculations.heard();
-    if (!heard)
-        return answer(Phrases::noCalculationYet);
-    if (!std::isfinite(heard->result))
-        return answer(Phrases::resultNotANumber);
-    const QString result = numberText(heard->result);
-    surface.setDisplayText(result);
-    // Entered, as if typed: "=" no longer takes the display for nothing at all.
-    state.bClear = false;
-    state.bSetForSec = false;
-    if (!state.bOperationSelected) {
-        state.bComputationComplete = true;
-        state.dPri = heard->result;
-        state.bInitialClick = true;
-    }
-    // Beside a screen reader the display's new text is the reader's to say: it reads what a
-    // command puts into the focused field, and the field as the focus comes back from a menu.
-    if (!surface.screenReaderRunning())
-        answer(spokenNumber(result, numberReading()));
     surface.focusDisplay();
 }

@@ -1,26 +1,31 @@
 #pragma once
 
 #include "calculator/CalculationHistory.h"
-#include "calculator/CalculationWords.h"
 #include "calculator/CalculatorSurface.h"
 #include "program/CalculatorState.h"
 
+#include <QString>
+
 enum class ClearScope { WorkArea, All };
 
+// Whether a key was clicked on the screen (or pressed through a screen reader), or typed: a
+// screen reader echoes typed keys itself.
+enum class KeyOrigin { Clicked, Typed };
+
 // The calculator's key handling: what each on-screen key and each typed key does to the state,
-// the display, the transcript and speech, and the commands that review the work by ear. Holds
-// nothing of its own beyond its two references, whether the key in hand was typed, and the
-// calculations made.
+// the display, the transcript and speech. Keeps the calculations "=" completed since the start
+// or the last Clear All.
 class Calculator
 {
 public:
     Calculator(CalculatorState &state, CalculatorSurface &surface);
 
-    // On-screen keys.
+    // On-screen keys, and the operators and "=" that typed characters press.
     void digit(int value);
     void point();
     void clear(ClearScope scope);
-    void operatorKey(OperatorKey key);
+    void operatorKey(Operator op, KeyOrigin origin = KeyOrigin::Clicked);
+    void equals(KeyOrigin origin = KeyOrigin::Clicked);
 
     // A key typed into the display: true when handled, so that the display must not perform it.
     bool keyDown(QChar key);
@@ -30,41 +35,31 @@ public:
     // False when refused, leaving everything as it was but for saying why.
     bool insertIntoDisplay(const QString &text, int position, int replaced);
 
-    // Answers that only the calculator knows, said with or without a screen reader.
-    void sayDisplay();
-    void sayLastCalculation(); // the newest, as "=" computed it
-    void sayCalculationSoFar(); // the waiting operation with its second number as far as typed
-    void reviewPrevious();
-    void reviewNext();
-    // The result of the calculation last reviewed (or the newest) back in the display: as "="
-    // leaves a result, or as the second number of the operation that waits for one. Said unless
-    // a screen reader reads it from the display.
-    void useResult();
-
-    const CalculationHistory &history() const { return calculations; }
+    CalculationHistory &history() { return calculations; }
 
 private:
-    void arithmeticOperator(const QString &symbol, const QString &phrase);
-    void minus();
+    // How the operands of "=" are taken, which decides the lines it adds to the tape for them.
+    enum class Operands { AsEntered, NumberPlusZero, NothingEntered };
+
+    void arithmeticOperator(Operator op, KeyOrigin origin);
+    void minus(KeyOrigin origin);
     void enterSign();
-    void equals();
+    void pressTyped(QChar key);
+
+    Operands chooseOperands(const QString &display);
+    Calculation compute(Operands operands);
+    void writeCalculation(const QString &display, Operands operands, const QString &result);
+    void sayResult(const Calculation &calculation, const QString &result, KeyOrigin origin);
 
     // The pre-clears that start a new number: after an operator, and after a result.
     void startSecondNumber();
     void replaceResult();
     void preClear();
     QString displayAfterPreClears() const;
-    void appendOperand(const QString &display, const QString &symbol);
-    // A key's own word. A screen reader echoes typed keys itself, so those are left to it.
-    void echo(const QString &phrase, bool typed = false);
-    bool echoes(bool typed) const;
+    void appendOperand(const QString &display, Operator op);
     void finishKey();
-    void answer(const QString &phrase);
-    void review(bool back);
-    NumberReading numberReading() const;
 
     CalculatorState &state;
     CalculatorSurface &surface;
-    bool keyTyped = false; // while a typed operator presses its on-screen key
     CalculationHistory calculations;
 };

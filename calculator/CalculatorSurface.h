@@ -1,14 +1,9 @@
 #pragma once
 
-#include "speech/SpeechService.h"
-
 #include <QString>
 
-// The keys that a typed character can press: the four operators and "=".
-enum class OperatorKey { Plus, Minus, Times, Divide, Equals };
-
-// What the calculator needs of its window: the display, the transcript, the keyboard focus, the
-// on-screen operator keys and speech. The window provides it; tests provide a plain one.
+// What the calculator needs of its window: the display, the transcript, the keyboard focus and
+// its on-screen keys. The window provides it; tests provide a plain one.
 class CalculatorSurface
 {
 public:
@@ -25,9 +20,6 @@ public:
     virtual void scrollTranscriptToEnd() = 0;
 
     virtual void focusDisplay() = 0;
-    // A push of the on-screen key, which runs its handler to completion before returning.
-    virtual void press(OperatorKey key) = 0;
-    virtual void speak(const QStringList &phrases, Interrupt interrupt, Importance importance) = 0;
-    // A screen reader echoes typed keys itself, so the calculator leaves their echo to it.
-    virtual bool screenReaderRunning() const = 0;
+    // Whether the on-screen keys take presses yet: a typed operator presses its key.
+    virtual bool keysEnabled() const = 0;
 };

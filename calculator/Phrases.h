@@ -4,7 +4,7 @@
 
 #include <array>
 
-// Everything the calculator says, apart from typed characters and results.
+// Everything the calculator says, apart from typed characters, results and the operators' words.
 namespace Phrases {
 
 inline const std::array digits = {
@@ -25,11 +25,7 @@ inline const QString typedPointAlreadyIncluded
     = QStringLiteral("decimal point is already included");
 inline const QString clearWorkArea = QStringLiteral("clear work area");
 inline const QString clearAll = QStringLiteral("clear all");
-inline const QString plus = QStringLiteral("plus");
-inline const QString minus = QStringLiteral("minus");
 inline const QString negative = QStringLiteral("negative");
-inline const QString times = QStringLiteral("times");
-inline const QString divideBy = QStringLiteral("divide by");
 inline const QString equals = QStringLiteral("equals");
 inline const QString divisionByZero = QStringLiteral("INFINITY");
 inline const QString ready = QStringLiteral("ready");

@@ -1,12 +1,14 @@
 #include "calculator/wMain.h"
 
 #include "calculator/DisplayField.h"
+#include "calculator/Operators.h"
 #include "calculator/Phrases.h"
 #include "calculator/TypedKey.h"
 #include "look/LayoutStyle.h"
 #include "look/WindowAppearance.h"
 #include "program/Globals.h"
 #include "program/ProgramInfo.h"
+#include "speech/SpeechFilter.h"
 #include "transcript/editFieldExtras.h"
 
 #include <QGuiApplication>
@@ -32,28 +34,34 @@ struct KeyLayout
 };
 
 // PushButton1 to PushButton18, in order.
-// clang-format off
-const std::array<KeyLayout, 18> keyLayouts = { {
-    { QStringLiteral("0"),  Phrases::digits[0],        { 3, 375, 87, 87 },    72, &wMain::PushButton1_Action },
-    { QStringLiteral("1"),  Phrases::digits[1],        { 3, 281, 87, 87 },    72, &wMain::PushButton2_Action },
-    { QStringLiteral("2"),  Phrases::digits[2],        { 96, 281, 87, 87 },   72, &wMain::PushButton3_Action },
-    { QStringLiteral("3"),  Phrases::digits[3],        { 189, 281, 87, 87 },  72, &wMain::PushButton4_Action },
-    { QStringLiteral("4"),  Phrases::digits[4],        { 3, 187, 87, 87 },    72, &wMain::PushButton5_Action },
-    { QStringLiteral("5"),  Phrases::digits[5],        { 96, 187, 87, 87 },   72, &wMain::PushButton6_Action },
-    { QStringLiteral("6"),  Phrases::digits[6],        { 189, 187, 87, 87 },  72, &wMain::PushButton7_Action },
-    { QStringLiteral("7"),  Phrases::digits[7],        { 3, 93, 87, 87 },     72, &wMain::PushButton8_Action },
-    { QStringLiteral("8"),  Phrases::digits[8],        { 96, 93, 87, 87 },    72, &wMain::PushButton9_Action },
-    { QStringLiteral("9"),  Phrases::digits[9],        { 189, 93, 87, 87 },   72, &wMain::PushButton10_Action },
-    { QStringLiteral("="),  Phrases::equals,           { 189, 375, 87, 87 },  72, &wMain::PushButton11_Action },
-    { QStringLiteral("/"),  Phrases::divideBy,         { 281, 93, 87, 87 },   72, &wMain::PushButton12_Action },
-    { QStringLiteral("x"),  Phrases::times,            { 281, 187, 87, 87 },  72, &wMain::PushButton13_Action },
-    { QStringLiteral("-"),  Phrases::minus,            { 281, 281, 87, 87 },  72, &wMain::PushButton14_Action },
-    { QStringLiteral("+"),  Phrases::plus,             { 281, 375, 87, 87 },  72, &wMain::PushButton15_Action },
-    { QStringLiteral("."),  Phrases::point,            { 96, 375, 87, 87 },   72, &wMain::PushButton16_Action },
-    { QStringLiteral("C1"), Phrases::clearWorkArea,    { 4, 469, 180, 47 },   36, &wMain::PushButton17_Action },
-    { QStringLiteral("C2"), Phrases::clearAll,         { 188, 469, 180, 47 }, 36, &wMain::PushButton18_Action },
-} };
-// clang-format on
+std::array<KeyLayout, 18> keyLayouts()
+{
+    const auto caption = [](Operator op) { return traitsOf(op).caption; };
+    const auto name = [](Operator op) { return traitsOf(op).keyWord(); };
+    using enum Operator;
+    // clang-format off
+    return { {
+        { QStringLiteral("0"),  Phrases::digits[0],        { 3, 375, 87, 87 },    72, &wMain::PushButton1_Action },
+        { QStringLiteral("1"),  Phrases::digits[1],        { 3, 281, 87, 87 },    72, &wMain::PushButton2_Action },
+        { QStringLiteral("2"),  Phrases::digits[2],        { 96, 281, 87, 87 },   72, &wMain::PushButton3_Action },
+        { QStringLiteral("3"),  Phrases::digits[3],        { 189, 281, 87, 87 },  72, &wMain::PushButton4_Action },
+        { QStringLiteral("4"),  Phrases::digits[4],        { 3, 187, 87, 87 },    72, &wMain::PushButton5_Action },
+        { QStringLiteral("5"),  Phrases::digits[5],        { 96, 187, 87, 87 },   72, &wMain::PushButton6_Action },
+        { QStringLiteral("6"),  Phrases::digits[6],        { 189, 187, 87, 87 },  72, &wMain::PushButton7_Action },
+        { QStringLiteral("7"),  Phrases::digits[7],        { 3, 93, 87, 87 },     72, &wMain::PushButton8_Action },
+        { QStringLiteral("8"),  Phrases::digits[8],        { 96, 93, 87, 87 },    72, &wMain::PushButton9_Action },
+        { QStringLiteral("9"),  Phrases::digits[9],        { 189, 93, 87, 87 },   72, &wMain::PushButton10_Action },
+        { QStringLiteral("="),  Phrases::equals,           { 189, 375, 87, 87 },  72, &wMain::PushButton11_Action },
+        { caption(Divide),      name(Divide),              { 281, 93, 87, 87 },   72, &wMain::PushButton12_Action },
+        { caption(Times),       name(Times),               { 281, 187, 87, 87 },  72, &wMain::PushButton13_Action },
+        { caption(Minus),       name(Minus),               { 281, 281, 87, 87 },  72, &wMain::PushButton14_Action },
+        { caption(Plus),        name(Plus),                { 281, 375, 87, 87 },  72, &wMain::PushButton15_Action },
+        { QStringLiteral("."),  Phrases::point,            { 96, 375, 87, 87 },   72, &wMain::PushButton16_Action },
+        { QStringLiteral("C1"), Phrases::clearWorkArea,    { 4, 469, 180, 47 },   36, &wMain::PushButton17_Action },
+        { QStringLiteral("C2"), Phrases::clearAll,         { 188, 469, 180, 47 }, 36, &wMain::PushButton18_Action },
+    } };
+    // clang-format on
+}
 
 constexpr QSize contentSize(525, 530);
 constexpr QRect displayGeometry(3, 2, 365, 85);
@@ -61,27 +69,11 @@ constexpr QRect transcriptGeometry(375, 3, 145, 520);
 constexpr int displayPointSize = 48;
 constexpr int transcriptPointSize = 24;
 
-int keyIndex(OperatorKey key)
-{
-    switch (key) {
-    case OperatorKey::Equals:
-        return 10;
-    case OperatorKey::Divide:
-        return 11;
-    case OperatorKey::Times:
-        return 12;
-    case OperatorKey::Minus:
-        return 13;
-    case OperatorKey::Plus:
-        break;
-    }
-    return 14;
-}
-
 } // namespace
 
 wMain::wMain()
     : calculator(mGlobals, *this)
+    , review(mGlobals, *this, calculator.history())
 {
     setWindowFlags(
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint);
@@ -118,8 +110,10 @@ void wMain::createControls()
         return calculator.insertIntoDisplay(text, position, replaced);
     };
 
+    const std::array<KeyLayout, 18> layouts = keyLayouts();
     for (size_t i = 0; i < keys.size(); ++i) {
-        if (i == 17) { // the transcript comes between "C1" and "C2" in the window's order
+        const KeyLayout &layout = layouts[i];
+        if (layout.caption == u"C2") { // the transcript comes between "C1" and "C2" in the order
             efHistory = new editFieldExtras(content);
             efHistory->setObjectName(QStringLiteral("efHistory"));
             efHistory->setAccessibleName(QStringLiteral("Transcript"));
@@ -137,7 +131,6 @@ void wMain::createControls()
             setBlackOnWhite(efHistory);
             efHistory->installEventFilter(this);
         }
-        const KeyLayout &layout = keyLayouts[i];
         QPushButton *key = new QPushButton(layout.caption, content);
         key->setObjectName(QStringLiteral("PushButton%1").arg(i + 1));
         key->setAccessibleName(layout.accessibleName);
@@ -156,7 +149,7 @@ void wMain::createControls()
 void wMain::Event_Open()
 {
     setWindowTitle(programTitle);
-    speech().speak({ Phrases::ready }, Interrupt::No, Importance::Essential);
+    speak(PhraseKind::Answer, { Phrases::ready }, Interrupt::No, Importance::Essential);
     mGlobals.reset(); // the flags and the three operands; sOperation stays
     mAppearanceUpdate();
 }
@@ -235,23 +228,23 @@ void wMain::PushButton10_Action()
 }
 void wMain::PushButton11_Action()
 {
-    calculator.operatorKey(OperatorKey::Equals);
+    calculator.equals();
 }
 void wMain::PushButton12_Action()
 {
-    calculator.operatorKey(OperatorKey::Divide);
+    calculator.operatorKey(Operator::Divide);
 }
 void wMain::PushButton13_Action()
 {
-    calculator.operatorKey(OperatorKey::Times);
+    calculator.operatorKey(Operator::Times);
 }
 void wMain::PushButton14_Action()
 {
-    calculator.operatorKey(OperatorKey::Minus);
+    calculator.operatorKey(Operator::Minus);
 }
 void wMain::PushButton15_Action()
 {
-    calculator.operatorKey(OperatorKey::Plus);
+    calculator.operatorKey(Operator::Plus);
 }
 void wMain::PushButton16_Action()
 {
@@ -316,43 +309,54 @@ void wMain::AddMenuHandlers()
     attach(QStringLiteral("FilePrintTranscript"), &wMain::printTranscript);
     attach(QStringLiteral("EditClearWorkArea"), &wMain::clearWorkArea);
     attach(QStringLiteral("EditClearAll"), &wMain::clearAll);
-    const auto attachReview = [this](const QString &itemName, void (Calculator::*command)()) {
+    const auto attachReview = [this](
+                                  const QString &itemName, void (CalculationReview::*command)()) {
         if (QAction *item = menuItem(itemName))
-            connect(item, &QAction::triggered, this, [this, command] { (calculator.*command)(); });
+            connect(item, &QAction::triggered, this, [this, command] { (review.*command)(); });
     };
-    attachReview(QStringLiteral("SpeechSayDisplay"), &Calculator::sayDisplay);
-    attachReview(QStringLiteral("SpeechSayLastCalculation"), &Calculator::sayLastCalculation);
-    attachReview(QStringLiteral("ReviewSayCalculationSoFar"), &Calculator::sayCalculationSoFar);
-    attachReview(QStringLiteral("ReviewPreviousCalculation"), &Calculator::reviewPrevious);
-    attachReview(QStringLiteral("ReviewNextCalculation"), &Calculator::reviewNext);
-    attachReview(QStringLiteral("ReviewUseResult"), &Calculator::useResult);
+    attachReview(QStringLiteral("SpeechSayDisplay"), &CalculationReview::sayDisplay);
+    attachReview(
+        QStringLiteral("SpeechSayLastCalculation"), &CalculationReview::sayLastCalculation);
+    attachReview(
+        QStringLiteral("ReviewSayCalculationSoFar"), &CalculationReview::sayCalculationSoFar);
+    attachReview(QStringLiteral("ReviewPreviousCalculation"), &CalculationReview::previous);
+    attachReview(QStringLiteral("ReviewNextCalculation"), &CalculationReview::next);
+    attachReview(QStringLiteral("ReviewUseResult"), &CalculationReview::useResult);
 }
 
 // Only the program knows how these ended: they are said beside a screen reader too.
 void wMain::copyTranscript()
 {
-    speak({ efHistory->copy() }, Interrupt::Yes, Importance::Essential);
+    speak(
+        PhraseKind::Answer, { inWords(efHistory->copy()) }, Interrupt::Yes, Importance::Essential);
 }
 
 void wMain::saveTranscript()
 {
-    speak({ efHistory->save() }, Interrupt::Yes, Importance::Essential);
+    speak(
+        PhraseKind::Answer, { inWords(efHistory->save()) }, Interrupt::Yes, Importance::Essential);
 }
 
 void wMain::printTranscript()
 {
-    speak({ efHistory->print(/*pageNumbers*/ true) }, Interrupt::Yes, Importance::Essential);
+    speak(PhraseKind::Answer, { inWords(efHistory->print(/*pageNumbers*/ true)) }, Interrupt::Yes,
+        Importance::Essential);
 }
 
 // A click does nothing while the keys are still disabled after opening, just as a mouse's.
 void wMain::clearWorkArea()
 {
-    keys[16]->click();
+    keyCaptioned(QStringLiteral("C1"))->click();
 }
 
 void wMain::clearAll()
 {
-    keys[17]->click();
+    keyCaptioned(QStringLiteral("C2"))->click();
+}
+
+QPushButton *wMain::keyCaptioned(const QString &caption) const
+{
+    return *std::ranges::find(keys, caption, &QPushButton::text);
 }
 
 void wMain::Event_EnableMenuItems()
@@ -446,17 +450,7 @@ void wMain::focusDisplay()
     efDisplay->setFocus();
 }
 
-void wMain::press(OperatorKey key)
+bool wMain::keysEnabled() const
 {
-    keys[keyIndex(key)]->click();
-}
-
-void wMain::speak(const QStringList &phrases, Interrupt interrupt, Importance importance)
-{
-    speech().speak(phrases, interrupt, importance);
-}
-
-bool wMain::screenReaderRunning() const
-{
-    return mGlobals.screenReaderRunning;
+    return keys.front()->isEnabled(); // all of them at once, a second after opening
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculator/CalculationReview.h"
 #include "calculator/Calculator.h"
 #include "calculator/CalculatorSurface.h"
 #include "platform/MenuEnabling.h"
@@ -65,7 +66,7 @@ public:
     void printTranscript();
     void clearWorkArea();
     void clearAll();
-    Calculator &engine() { return calculator; } // for the commands that review the work
+    CalculationReview &reviewCommands() { return review; } // the Review menu's, Say Display's
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -78,6 +79,7 @@ private:
     void Event_Close();
     void mAppearanceUpdate();
     QAction *menuItem(const QString &name) const;
+    QPushButton *keyCaptioned(const QString &caption) const;
 
     // CalculatorSurface
     QString displayText() const override;
@@ -88,14 +90,13 @@ private:
     bool transcriptIsEmpty() const override;
     void scrollTranscriptToEnd() override;
     void focusDisplay() override;
-    void press(OperatorKey key) override;
-    void speak(const QStringList &phrases, Interrupt interrupt, Importance importance) override;
-    bool screenReaderRunning() const override;
+    bool keysEnabled() const override;
 
     DisplayField *efDisplay = nullptr;
     std::array<QPushButton *, 18> keys {}; // PushButton1 to PushButton18
     editFieldExtras *efHistory = nullptr;
     QTimer Timer1;
     Calculator calculator;
+    CalculationReview review;
     bool centred = false;
 };

@@ -8,7 +8,7 @@
 #include "platform/UrlOpener.h"
 #include "program/Globals.h"
 #include "program/ProgramInfo.h"
-#include "speech/SpeechService.h"
+#include "speech/SpeechFilter.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -90,10 +90,9 @@ void wAbout::changeEvent(QEvent *event)
 // screen reader reads the dialog's texts itself.
 void wAbout::Event_Activate()
 {
-    if (!mGlobals.screenReaderRunning)
-        speech().speak(
-            spokenLines(StaticText1->accessibleName() + u'\n' + StaticText2->accessibleName()),
-            Interrupt::No, Importance::Essential);
+    speak(PhraseKind::ScreenReaderWouldSay,
+        spokenLines(StaticText1->accessibleName() + u'\n' + StaticText2->accessibleName()),
+        Interrupt::No, Importance::Essential);
 }
 
 void wAbout::mOpenHomePage()

@@ -7,7 +7,7 @@
 #include "platform/UrlOpener.h"
 #include "program/Globals.h"
 #include "program/ProgramInfo.h"
-#include "speech/SpeechService.h"
+#include "speech/SpeechFilter.h"
 
 #include <QFocusEvent>
 #include <QTextEdit>
@@ -15,13 +15,9 @@
 namespace {
 
 // What a screen reader would say in this window; with one running, it says it itself.
-bool sayInsteadOfScreenReader(
-    const QStringList &phrases, Interrupt interrupt, Importance importance)
+bool sayAsScreenReader(const QStringList &phrases, Interrupt interrupt, Importance importance)
 {
-    if (mGlobals.screenReaderRunning)
-        return false;
-    speech().speak(phrases, interrupt, importance);
-    return true;
+    return speak(PhraseKind::ScreenReaderWouldSay, phrases, interrupt, importance);
 }
 
 bool isTabbing(const QFocusEvent *event)
@@ -136,7 +132,7 @@ void wHelp::mShowTopic(HelpText item, LinkLabel::Trigger trigger)
     }
     EditField1->setPlainText(text);
     // A new topic supersedes the one being read.
-    if (sayInsteadOfScreenReader(spokenLines(text), Interrupt::Yes, Importance::Essential))
+    if (sayAsScreenReader(spokenLines(text), Interrupt::Yes, Importance::Essential))
         readingAloud = true;
 }
 
@@ -154,7 +150,7 @@ void wHelp::changeEvent(QEvent *event)
 
 void wHelp::Event_Activate()
 {
-    sayInsteadOfScreenReader({ windowTitle() }, Interrupt::No, Importance::Essential);
+    sayAsScreenReader({ windowTitle() }, Interrupt::No, Importance::Essential);
 }
 
 void wHelp::closeEvent(QCloseEvent *event)
@@ -166,7 +162,7 @@ void wHelp::closeEvent(QCloseEvent *event)
 void wHelp::Event_Close()
 {
     if (readingAloud)
-        speech().speak({}, Interrupt::Yes, Importance::Essential); // stops the reading
+        sayAsScreenReader({}, Interrupt::Yes, Importance::Essential); // stops the reading
 }
 
 bool wHelp::eventFilter(QObject *watched, QEvent *event)
@@ -174,7 +170,7 @@ bool wHelp::eventFilter(QObject *watched, QEvent *event)
     auto *control = static_cast<QWidget *>(watched);
     if (event->type() == QEvent::FocusIn && isTabbing(static_cast<QFocusEvent *>(event))) {
         // Each Tab supersedes the name before.
-        sayInsteadOfScreenReader({ control->accessibleName() }, Interrupt::Yes, Importance::Echo);
+        sayAsScreenReader({ control->accessibleName() }, Interrupt::Yes, Importance::Echo);
     } else if (event->type() == QEvent::FocusOut && control == EditField1) {
         // The description would have a screen reader read the whole topic again on each return.
         EditField1->setAccessibleDescription({});

@@ -1,6 +1,10 @@
 #pragma once
 
-#include <QString>
+#include <cstdint>
+#include <optional>
+
+// The four operators of the calculator.
+enum class Operator : std::uint8_t { Plus, Minus, Times, Divide };
 
 // The one calculator's state, shared by every key handler of the main window. The display text
 // belongs to it in practice, but lives in the display field itself.
@@ -13,7 +17,7 @@ struct CalculatorState
     bool bInitialClick = true; // only "-" reads it: a sign, not subtraction, at the start
     double dSec = 0; // second operand, only while "=" runs
     double dPri = 0; // first operand, or the last result
-    QString sOperation; // pending operator: "+", "-", "*", "/" or empty
+    std::optional<Operator> sOperation; // the pending operator, or none
     double dResult = 0; // result, only while "=" runs
     bool bOperationSelected = false; // an operator is pending until "=" completes
     bool bDigitsSingly = false; // numbers are said one digit at a time

@@ -11,7 +11,6 @@ struct ProgramValues : CalculatorState
     QString sTheFont; // font family of every window
     int iTheFontSize = 0; // base point size of the Help window
     int sysVersion = 0; // the platform's packed release number, read by the release gate
-    bool screenReaderRunning = false; // as the desktop reports it, followed while running
 };
 
 extern ProgramValues mGlobals;

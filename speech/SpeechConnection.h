@@ -2,6 +2,8 @@
 
 #include "speech/Voice.h"
 
+#include <QString>
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -22,5 +24,5 @@ public:
     virtual std::optional<VoiceOffer> voiceOffer() = 0; // as the daemon tells it; none if it fails
 };
 
-// Opens a connection, or returns null when none can be had right now.
-using SpeechConnectionFactory = std::function<std::unique_ptr<SpeechConnection>()>;
+// Opens a connection, or returns null, saying why not, when none can be had right now.
+using SpeechConnectionFactory = std::function<std::unique_ptr<SpeechConnection>(QString &whyNot)>;

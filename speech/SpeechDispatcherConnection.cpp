@@ -53,11 +53,12 @@ private:
 
 } // namespace
 
-std::unique_ptr<SpeechConnection> openSpeechDispatcherConnection()
+std::unique_ptr<SpeechConnection> openSpeechDispatcherConnection(QString &whyNot)
 {
     char *error = nullptr;
     SPDConnection *connection = spd_open2("numivox", "main", nullptr, SPD_MODE_SINGLE, nullptr,
         /*autospawn*/ 1, &error);
+    whyNot = error ? QString::fromUtf8(error).trimmed() : QStringLiteral("no reason given");
     std::free(error);
     if (!connection)
         return nullptr;

@@ -1,5 +1,6 @@
 #include "speech/SpeechWorker.h"
 
+#include "speech/SpeechLog.h"
 #include "speech/SpokenText.h"
 
 #include <condition_variable>
@@ -88,11 +89,19 @@ struct SpeechWorker::Shared
     SpeechConnectionFactory openConnection;
     std::unique_ptr<SpeechConnection> connection;
     Voice applied; // to the connection
+    bool refusalReported = false;
 
     void reconnect()
     {
-        connection = openConnection();
+        QString whyNot;
+        connection = openConnection(whyNot);
         applied = {};
+        // Each outage once, however many phrases meet it.
+        if (!connection && !refusalReported)
+            qCWarning(speechLog).noquote() << "no connection to the speech daemon:" << whyNot;
+        else if (connection && refusalReported)
+            qCInfo(speechLog) << "connected to the speech daemon again";
+        refusalReported = !connection;
         // Asked before anything is set, the daemon tells its own voice.
         if (const auto offered = connection ? connection->voiceOffer() : std::nullopt) {
             std::lock_guard lock(mutex);
@@ -122,6 +131,27 @@ struct SpeechWorker::Shared
             && (request.utterance.empty() || connection->say(request.utterance, request.priority));
     }
 
+    void handle(const Request &request)
+    {
+        if (!connection)
+            reconnect();
+        if (!connection) {
+            // Why was said as the connection was refused.
+            qCDebug(speechLog) << "no speech daemon for" << request.utterance.c_str();
+            return;
+        }
+        if (deliver(request))
+            return;
+        // The daemon went away: a fresh connection, once, for this phrase.
+        qCWarning(speechLog) << "the speech daemon stopped answering; connecting again";
+        reconnect();
+        if (connection && deliver(request))
+            return;
+        connection.reset();
+        qCWarning(speechLog) << "dropped a phrase the speech daemon did not take:"
+                             << request.utterance.c_str();
+    }
+
     bool waitUntilOpened()
     {
         std::unique_lock lock(mutex);
@@ -149,14 +179,7 @@ struct SpeechWorker::Shared
                 request = std::move(pending.front());
                 pending.pop_front();
             }
-            if (!connection)
-                reconnect();
-            if (connection && !deliver(request)) {
-                // The daemon went away: try a fresh connection once for this phrase.
-                reconnect();
-                if (connection && !deliver(request))
-                    connection.reset();
-            }
+            handle(request);
         }
         connection.reset();
         std::lock_guard lock(mutex);
@@ -197,8 +220,13 @@ void SpeechWorker::speak(const QStringList &phrases, Interrupt interrupt, Import
 {
     std::lock_guard lock(shared->mutex);
     // An interrupting phrase supersedes our own phrases that have not reached the daemon yet.
-    if (interrupt == Interrupt::Yes || shared->pending.size() >= maxPendingRequests)
+    if (interrupt == Interrupt::Yes)
         shared->pending.clear();
+    if (shared->pending.size() >= maxPendingRequests) {
+        qCWarning(speechLog) << "dropped" << shared->pending.size()
+                             << "phrases waiting for a speech daemon that does not answer";
+        shared->pending.clear();
+    }
     shared->pending.push_back(
         { utteranceOf(phrases), interrupt, priorityFor(importance), shared->voice });
     shared->wake.notify_one();

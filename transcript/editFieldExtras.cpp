@@ -1,5 +1,6 @@
 #include "transcript/editFieldExtras.h"
 
+#include "transcript/FilesLog.h"
 #include "transcript/OutputDialogs.h"
 #include "transcript/PagePrinting.h"
 #include "transcript/TextFileSaving.h"
@@ -20,11 +21,11 @@ editFieldExtras::editFieldExtras(QWidget *parent)
     : QTextEdit(parent)
 { }
 
-QString editFieldExtras::copy()
+CopyOutcome editFieldExtras::copy()
 {
     if (QClipboard *clipboard = QGuiApplication::clipboard())
         clipboard->setText(toPlainText());
-    return document()->isEmpty() ? tr("transcript empty, nothing copied") : tr("transcript copied");
+    return document()->isEmpty() ? CopyOutcome::Empty : CopyOutcome::Copied;
 }
 
 bool editFieldExtras::event(QEvent *event)
@@ -61,39 +62,42 @@ void editFieldExtras::contextMenuEvent(QContextMenuEvent *event)
     menu->exec(event->globalPos());
 }
 
-QString editFieldExtras::print(bool pageNumbers)
+PrintOutcome editFieldExtras::print(bool pageNumbers)
 {
+    using Ending = PrintOutcome::Ending;
     if (document()->isEmpty())
-        return tr("nothing to print");
+        return { Ending::NothingToPrint };
     QPrinter printer(QPrinter::HighResolution);
     OutputDialogs &dialogs = outputDialogs();
     if (!dialogs.pageSetup(printer) || !dialogs.print(printer))
-        return tr("printing cancelled");
+        return { Ending::Cancelled };
     const int sheets = printPages(*document(), printer, pageNumbers);
     if (sheets == 0)
-        return tr("not printed");
-    const QString pages = sheets == 1 ? tr("1 page") : tr("%1 pages").arg(sheets);
-    const QString file = QFileInfo(printer.outputFileName()).fileName();
-    return file.isEmpty() ? tr("%1 printed on %2").arg(pages, printer.printerName())
-                          : tr("%1 printed to %2").arg(pages, file);
+        return { Ending::NotPrinted };
+    return { Ending::Printed, sheets, printer.printerName(),
+        QFileInfo(printer.outputFileName()).fileName() };
 }
 
-QString editFieldExtras::save()
+SaveOutcome editFieldExtras::save()
 {
     return save(QStringLiteral("text"), QStringLiteral("untitled.txt"));
 }
 
-QString editFieldExtras::save(const QString &fileTypeName, const QString &defaultName)
+SaveOutcome editFieldExtras::save(const QString &fileTypeName, const QString &defaultName)
 {
+    using Ending = SaveOutcome::Ending;
     QString path = outputDialogs().saveFileName(fileTypeName, defaultName, window());
     if (path.isEmpty())
-        return tr("save cancelled");
-    if (const QString failure = saveTextFile(path, toPlainText()); !failure.isEmpty())
-        return tr("not saved, %1").arg(failure);
+        return { Ending::Cancelled };
+    if (const QString failure = saveTextFile(path, toPlainText()); !failure.isEmpty()) {
+        qCWarning(filesLog).noquote()
+            << "could not save the transcript as" << path << ":" << failure;
+        return { Ending::Failed, {}, {}, failure };
+    }
     // The wait lets the event loop run, which may close this field's window: from here on
     // only the path and the default name are used.
     if (waitForFile(path, 3s) && wantsTxtAppended(defaultName))
         path = appendTxt(path);
     const QFileInfo saved(path);
-    return tr("saved as %1 in %2").arg(saved.fileName(), saved.dir().dirName());
+    return { Ending::Saved, saved.fileName(), saved.dir().dirName() };
 }

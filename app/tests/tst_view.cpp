@@ -2,7 +2,8 @@
 #include "look/Appearance.h"
 #include "look/DesktopContrast.h"
 #include "program/Settings.h"
-#include "speech/SpeechService.h"
+#include "testing/Pictures.h"
+#include "testing/RecordingSpeech.h"
 #include "transcript/PagePrinting.h"
 
 #include <QtDBus>
@@ -21,12 +22,12 @@ double luminance(const QColor &colour)
 
 // The View menu in the running program, on a screen of 1280 by 1024 whose windows have 2-pixel
 // frames. What the program says lands in `said`.
-class ViewTest : public QObject, SpeechService
+class ViewTest : public QObject
 {
     Q_OBJECT
 
-    QStringList said;
-    void speak(const QStringList &phrases, Interrupt, Importance) override { said += phrases; }
+    RecordingSpeech speech;
+    QStringList &said = speech.calls;
 
     App &app = *static_cast<App *>(qApp);
     QMainWindow *window() const { return static_cast<QMainWindow *>(app.menuBar()->window()); }
@@ -51,7 +52,6 @@ private slots:
     {
         QApplication::setCursorFlashTime(0); // the display's caret steady for the picture
         QVERIFY(app.start());
-        installSpeech(this);
         QVERIFY(QTest::qWaitForWindowActive(window()));
         QTRY_VERIFY(window()->findChild<QWidget *>("PushButton17")->isEnabled());
         type("1 2 + 3 =");
@@ -61,7 +61,11 @@ private slots:
     }
     void init()
     {
-        appearance().setZoom(100), said.clear();
+        app.menuBar()->item("ViewHighContrast")->setChecked(false); // in the normal look,
+        appearance().setHighContrast(false);
+        appearance().setZoom(100); // at actual size, with nothing kept from an earlier test
+        userSettings().clear();
+        said.clear();
         window()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window()));
     }
@@ -74,12 +78,13 @@ private slots:
         const QImage looks = picture(window()).convertToFormat(before.format());
         const int bar = window()->menuBar()->height();
         const int view = app.menuBar()->actionGeometry(app.menuBar()->item("ViewMenu")).left();
-        const auto same = [&](const QRect &area) { return looks.copy(area) == before.copy(area); };
+        const auto same
+            = [&](const QRect &area) { return looksAlike(looks.copy(area), before.copy(area)); };
         QVERIFY(looks.size() == before.size() && same({ 0, 0, view, bar })
             && same(before.rect().adjusted(0, bar, 0, 0)));
         appearance().setZoom(150), appearance().setHighContrast(true), picture(window());
         appearance().setZoom(100), appearance().setHighContrast(false);
-        QCOMPARE(picture(window()), looks);
+        QVERIFY(looksAlike(picture(window()), looks));
     }
 
     // The menu bar's overflow arrows, read only once drawn, are the desktop style's own.
@@ -130,7 +135,7 @@ private slots:
         QFETCH(QString, chords);
         QFETCH(int, zoom);
         type(chords);
-        QTEST(said.join(' ').remove("zoom ").remove(" percent"), "said");
+        QTEST(said.join(' ').remove("!zoom ").remove(" percent"), "said");
         QVERIFY(appearance().zoom() == zoom && userSettings().value("zoom").toInt() == zoom
             && window()->screen()->availableGeometry().contains(window()->frameGeometry()));
         QWidget *help = QApplication::activeWindow(); // closed, if it is Help
@@ -159,8 +164,7 @@ private slots:
             const QImage display = picture(controls[0]);
             QCOMPARE(display.pixel(zoom * 3 / 100 - 1, 9), colours.color(P::Highlight).rgb());
         }
-        const QImage pictured(QFINDTESTDATA("looks/main-high-contrast.png"));
-        QCOMPARE(looks, pictured.convertToFormat(looks.format()));
+        QVERIFY(looksAlike(looks, QImage(QFINDTESTDATA("looks/main-high-contrast.png"))));
         const QTemporaryDir folder; // the transcript still printed in black on white
         QPrinter printer;
         printer.setOutputFileName(folder.filePath("tape.pdf"));
@@ -171,7 +175,7 @@ private slots:
         QVERIFY(sheet.pixel(0, 0) == qRgb(255, 255, 255)
             && *std::min_element(sheet.constBits(), sheet.constBits() + sheet.sizeInBytes()) < 64);
         type("Ctrl+Shift+H");
-        QVERIFY(said == QStringList({ "high contrast on", "high contrast off" })
+        QVERIFY(said == QStringList({ "!high contrast on", "!high contrast off" })
             && !userSettings().value("highContrast").toBool());
     }
 
@@ -182,6 +186,7 @@ private slots:
         userSettings().remove("highContrast");
         userSettings().setValue("zoom", 300);
         QVERIFY(app.start() && appearance().zoom() == 175 && !appearance().highContrast());
+        said.clear(); // the voice the run restored
         const auto desktopSets = [this](const char *group, const char *key, QVariant value) {
             QDBusMessage change = QDBusMessage::createSignal("/org/freedesktop/portal/desktop",
                 "org.freedesktop.portal.Settings", "SettingChanged");
@@ -205,7 +210,7 @@ int main(int argc, char *argv[])
     QTemporaryDir home; // the user's settings, in a scratch folder
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
     qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-    App app(argc, argv, [] { return nullptr; });
+    App app(argc, argv, [](QString &) { return nullptr; });
     ViewTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,7 +1,7 @@
 #include "app/voicing/DialogVoice.h"
 
 #include "app/voicing/Voicing.h"
-#include "program/Globals.h"
+#include "speech/SpeechFilter.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -65,8 +65,8 @@ void DialogVoice::focusMoved(QWidget *now)
     if (opening)
         phrases.append(spokenWindow(dialog));
     phrases.append(spokenControl(now));
-    sayWithoutScreenReader(
-        phrases, Interrupt::Yes, opening ? Importance::Essential : Importance::Echo);
+    speak(PhraseKind::ScreenReaderWouldSay, { inOnePhrase(phrases) }, Interrupt::Yes,
+        opening ? Importance::Essential : Importance::Echo);
 }
 
 bool DialogVoice::eventFilter(QObject *watched, QEvent *event)
@@ -93,10 +93,10 @@ void DialogVoice::sayWhatTheKeyChanged()
         const auto [removed, inserted]
             = removedAndInserted(textBefore, face->text(QAccessible::Value));
         const QString echo = inserted.isEmpty() ? removed : inserted;
-        if (!echo.isEmpty() && mGlobals.bSpeech)
-            sayWithoutScreenReader(
-                { echo == u" " ? QStringLiteral("space") : echo }, Interrupt::No, Importance::Echo);
+        if (!echo.isEmpty())
+            speak(PhraseKind::TypedEcho, { echo == u" " ? QStringLiteral("space") : echo },
+                Interrupt::No, Importance::Echo);
     } else if (const QString state = spokenState(face); state != stateBefore) {
-        sayWithoutScreenReader({ state }, Interrupt::Yes, Importance::Echo);
+        speak(PhraseKind::ScreenReaderWouldSay, { state }, Interrupt::Yes, Importance::Echo);
     }
 }

@@ -9,9 +9,9 @@ class QWidget;
 
 // Says the dialogs and message boxes while no screen reader runs. As a dialog takes the focus:
 // its title (and a message box's text) and the focused control. As the focus moves: the control.
-// After a key: in a text field, the characters typed (as Speak Keys allows) or deleted; elsewhere
-// the control's new state, such as the current item of a list or the value of a combo or spin
-// box. All of it is read from the widgets' accessible names, roles, values and states, so that
+// After a key: in a text field, the characters typed or deleted, as typed keys are echoed;
+// elsewhere the control's new state, such as the current item of a list or the value of a combo or
+// spin box. All of it is read from the widgets' accessible names, roles, values and states, so that
 // Qt's own dialogs are covered as they are.
 class DialogVoice : public QObject
 {

@@ -1,6 +1,7 @@
 #include "app/voicing/MenuVoice.h"
 
 #include "app/voicing/Voicing.h"
+#include "speech/SpeechFilter.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -55,5 +56,6 @@ void MenuVoice::sayWhatIsHighlighted()
     }
     opened.clear();
     if (!phrases.isEmpty())
-        sayWithoutScreenReader(phrases, Interrupt::Yes, Importance::Echo);
+        speak(PhraseKind::ScreenReaderWouldSay, { inOnePhrase(phrases) }, Interrupt::Yes,
+            Importance::Echo);
 }

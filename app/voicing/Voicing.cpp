@@ -1,7 +1,5 @@
 #include "app/voicing/Voicing.h"
 
-#include "program/Globals.h"
-
 #include <QAccessible>
 #include <QAction>
 #include <QHash>
@@ -145,8 +143,7 @@ QString spokenState(QAccessibleInterface *control)
     return control->text(QAccessible::Value);
 }
 
-void sayWithoutScreenReader(const QStringList &parts, Interrupt interrupt, Importance importance)
+QString inOnePhrase(const QStringList &parts)
 {
-    if (!mGlobals.screenReaderRunning)
-        speech().speak({ parts.join(separator) }, interrupt, importance);
+    return parts.join(separator);
 }

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "speech/SpeechService.h"
-
 #include <QString>
+#include <QStringList>
 
 class QAccessibleInterface;
 class QAction;
@@ -11,7 +10,7 @@ class QMenu;
 class QWidget;
 
 // The words for what menus and dialogs show, read from the widgets' own actions and accessible
-// names, roles, values and states, and the one way the voicing says them.
+// names, roles, values and states.
 
 // "control shift C"; the keys "+", "-" and "=" as "plus", "minus" and "equals".
 QString spokenShortcut(const QKeySequence &shortcut);
@@ -32,6 +31,5 @@ QString spokenControl(QWidget *control);
 // A control's state: "checked" or "not checked", the current item of a list, or the value.
 QString spokenState(QAccessibleInterface *control);
 
-// Says the parts as one comma-separated phrase unless a screen reader runs: beside one, menus
-// and dialogs are its own.
-void sayWithoutScreenReader(const QStringList &parts, Interrupt interrupt, Importance importance);
+// The parts as one phrase, comma separated.
+QString inOnePhrase(const QStringList &parts);

@@ -2,7 +2,10 @@
 // the heap that keeping them takes, per calculation. The calculator runs without a window: the
 // paper tape's own cost is bench_KeyCost's.
 
+#include "calculator/CalculationReview.h"
 #include "calculator/Calculator.h"
+#include "program/Globals.h"
+#include "speech/SpeechService.h"
 
 #include <QElapsedTimer>
 
@@ -15,7 +18,14 @@ namespace {
 constexpr int calculations = 100'000;
 constexpr int stepsMeasured = 20'000;
 
-// A display and a voice that keep only what the next key needs.
+// A voice that keeps the last phrases it was given.
+struct LastWords final : SpeechService
+{
+    void speak(const QStringList &phrases, Interrupt, Importance) override { said = phrases; }
+    QStringList said;
+};
+
+// A display that keeps only what the next key needs.
 struct BareSurface final : CalculatorSurface
 {
     QString displayText() const override { return display; }
@@ -26,34 +36,31 @@ struct BareSurface final : CalculatorSurface
     bool transcriptIsEmpty() const override { return false; }
     void scrollTranscriptToEnd() override { }
     void focusDisplay() override { }
-    void press(OperatorKey key) override { calculator.operatorKey(key); }
-    void speak(const QStringList &phrases, Interrupt, Importance) override { said = phrases; }
-    bool screenReaderRunning() const override { return false; }
+    bool keysEnabled() const override { return true; }
 
-    CalculatorState state;
-    Calculator calculator { state, *this };
+    Calculator calculator { mGlobals, *this };
+    CalculationReview review { mGlobals, *this, calculator.history() };
     QString display;
-    QStringList said;
 };
 
 void calculate(Calculator &calculator, int number)
 {
     for (const QChar digit : QString::number(number))
         calculator.digit(digit.digitValue());
-    calculator.operatorKey(OperatorKey::Times);
+    calculator.operatorKey(Operator::Times);
     calculator.digit(7);
-    calculator.operatorKey(OperatorKey::Equals);
+    calculator.equals();
 }
 
 // The median of single steps, back and forth between the newest two.
-double medianStepMicroseconds(Calculator &calculator)
+double medianStepMicroseconds(CalculationReview &review)
 {
     std::vector<qint64> nanoseconds;
     QElapsedTimer timer;
-    calculator.reviewPrevious();
+    review.previous();
     for (int step = 0; step < stepsMeasured; ++step) {
         timer.start();
-        step % 2 ? calculator.reviewNext() : calculator.reviewPrevious();
+        step % 2 ? review.next() : review.previous();
         nanoseconds.push_back(timer.nsecsElapsed());
     }
     std::ranges::nth_element(nanoseconds, nanoseconds.begin() + stepsMeasured / 2);
@@ -71,20 +78,22 @@ size_t heapInUse()
 
 int main()
 {
+    LastWords voice;
+    installSpeech(&voice);
     BareSurface surface;
-    surface.state.bSpeech = false;
+    mGlobals.bSpeech = false;
     const size_t heapBefore = heapInUse();
     for (int done = 1; done <= 10; ++done)
         calculate(surface.calculator, done);
-    const double fewSteps = medianStepMicroseconds(surface.calculator);
+    const double fewSteps = medianStepMicroseconds(surface.review);
     for (int done = 11; done <= calculations; ++done)
         calculate(surface.calculator, done);
     const double grownBy = double(heapInUse() - heapBefore) / calculations;
-    const double manySteps = medianStepMicroseconds(surface.calculator);
+    const double manySteps = medianStepMicroseconds(surface.review);
 
     std::printf("step at %d calculations: %.2f us\n", 10, fewSteps);
     std::printf("step at %d calculations: %.2f us (%s)\n", calculations, manySteps,
-        qPrintable(surface.said.join(u' ')));
+        qPrintable(voice.said.join(u' ')));
     std::printf("ratio %.2f (target at most 1.2); heap %.1f bytes per calculation kept (target at "
                 "most 64)\n",
         manySteps / fewSteps, grownBy);

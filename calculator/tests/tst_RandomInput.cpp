@@ -34,12 +34,11 @@ void tst_RandomInput::invariantsHold()
     const QStringList typedKeys
         = u"0 1 2 3 4 5 6 7 8 9 . + - * / = X , A Space Backspace Del Left "
           "Right Home End Tab Backtab Return Esc Ctrl+A Ctrl+C Ctrl+X Ctrl+Z"_s.split(u' ');
-    Calculator &calculator = window.engine();
-    const QList<std::function<void()>> commands
-        = { [&] { window.clearWorkArea(); }, [&] { window.clearAll(); },
-              [&] { window.copyTranscript(); }, [&] { calculator.sayCalculationSoFar(); },
-              [&] { calculator.sayLastCalculation(); }, [&] { calculator.reviewPrevious(); },
-              [&] { calculator.reviewNext(); }, [&] { calculator.useResult(); } };
+    CalculationReview &review = window.reviewCommands();
+    const QList<std::function<void()>> commands = { [&] { window.clearWorkArea(); },
+        [&] { window.clearAll(); }, [&] { window.copyTranscript(); },
+        [&] { review.sayCalculationSoFar(); }, [&] { review.sayLastCalculation(); },
+        [&] { review.previous(); }, [&] { review.next(); }, [&] { review.useResult(); } };
     const QList queries = { &QAccessibleTextInterface::textBeforeOffset,
         &QAccessibleTextInterface::textAtOffset, &QAccessibleTextInterface::textAfterOffset };
     static const QRegularExpression entry(u"^(?!.*\\..*\\.)(?!.*-.*-)[-0-9.]{0,8}$"_s);

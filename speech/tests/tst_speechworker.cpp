@@ -1,5 +1,5 @@
 #include "speech/SpeechWorker.h"
-#include "speech/tests/VoiceText.h"
+#include "testing/VoiceText.h"
 
 #include <QDeadlineTimer>
 #include <QRegularExpression>
@@ -48,10 +48,11 @@ struct Daemon
             events.append(event);
         return events;
     }
-    std::unique_ptr<SpeechConnection> operator()() // opens a connection, for a worker
+    std::unique_ptr<SpeechConnection> operator()(QString &whyNot) // opens one, for a worker
     {
         const bool refused = refusals-- > 0;
         log(refused ? "refused" : "open");
+        whyNot = QStringLiteral("refused by the test");
         return refused ? nullptr : std::make_unique<Connection>(*this);
     }
     bool call(const QString &event)
@@ -145,6 +146,25 @@ private slots:
         worker.reset();
         QVERIFY2(!quitting.hasExpired(), "an idle worker waited out its grace period");
         QCOMPARE(daemon.log().last(), "closed"); // before quitting went on
+    }
+
+    // Why the program fell silent is logged: a refused connection with the daemon's reason, a lost
+    // one, a phrase dropped.
+    void logsWhyItFellSilent()
+    {
+        Daemon daemon;
+        daemon.refusals = 1, daemon.failures = 2;
+        daemon.hung.unlock();
+        QTest::ignoreMessage(
+            QtWarningMsg, "no connection to the speech daemon: refused by the test");
+        QTest::ignoreMessage(QtWarningMsg, "the speech daemon stopped answering; connecting again");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^dropped a phrase .*: lost$"));
+        SpeechWorker worker(std::ref(daemon), 2s);
+        worker.open();
+        speak(worker, "~lost");
+        QTRY_COMPARE(daemon.log(),
+            QStringList({ "refused", "open", "failed text:lost", "open", "closed",
+                "failed text:lost", "closed" }));
     }
 
     // Quitting leaves a worker stuck in a hung daemon behind, to close its connection once let go.

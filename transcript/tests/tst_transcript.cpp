@@ -50,8 +50,8 @@ private slots:
         });
         QTest::mouseClick(field.windowHandle(), Qt::RightButton); // opens the menu
         QCOMPARE(QGuiApplication::clipboard()->text(), field.toPlainText());
-        QCOMPARE(field.copy() + ", " + editFieldExtras().copy(),
-            "transcript copied, transcript empty, nothing copied");
+        QVERIFY(
+            field.copy() == CopyOutcome::Copied && editFieldExtras().copy() == CopyOutcome::Empty);
     }
 
     // Every line printed within 65-point margins, on sheets numbered below them.
@@ -71,10 +71,11 @@ private slots:
         QList<int> all, pages, lines; // as printed: each sheet's number, the lines' numbers
         for (int line = 1; line <= 120; ++line)
             all.append(line), field.append(QString::number(line) + QString(" -").repeated(80));
-        QCOMPARE(editFieldExtras().print(true), "nothing to print"); // and no dialog
-        QCOMPARE(field.print(/*pageNumbers*/ true), "printing cancelled");
+        using Ending = PrintOutcome::Ending;
+        QVERIFY(editFieldExtras().print(true).ending == Ending::NothingToPrint); // and no dialog
+        QVERIFY(field.print(/*pageNumbers*/ true).ending == Ending::Cancelled);
         QVERIFY(!QFile::exists(pdf));
-        const QString printed = field.print(true);
+        const PrintOutcome printed = field.print(true);
         QProcess pdftotext;
         pdftotext.start("pdftotext", { "-tsv", pdf, "-" });
         QVERIFY(pdftotext.waitForFinished());
@@ -92,7 +93,8 @@ private slots:
         }
         QCOMPARE(lines, all); // each once, in order, wrapped
         QCOMPARE(pages, all.first(pages.size())); // below each sheet, counting from 1
-        QCOMPARE(printed, QString::number(pages.size()) + " pages printed to sheets.pdf");
+        QVERIFY(printed.ending == Ending::Printed && printed.sheets == pages.size()
+            && printed.file == "sheets.pdf");
         QVERIFY(text.topLeft().toPoint() == QPoint(101, 101) && text.right() < 495); // 36 + 65
         QVERIFY(footers.toRect().topLeft() == QPoint(101, 795) && qRound(footers.height()) == 8);
     }
@@ -106,14 +108,43 @@ private slots:
         installOutputDialogs(this); // the names answered: Qt's dialog may reset a typed one
         editFieldExtras field;
         field.setPlainText(QStringLiteral("12\n÷ 4\n---\n3\n"));
-        const QString in = " in " + QDir(dir.path()).dirName();
-        const QStringList outcomes = { field.save(), field.save("text", "transcript"), // + ".txt"
+        const QString in = QDir(dir.path()).dirName();
+        using Ending = SaveOutcome::Ending;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not save .*/text.missing/a"));
+        const QList<SaveOutcome> outcomes = { field.save(), field.save("text", "transcript"),
             field.save("text", "missing/a"), field.save("", "a cancelled dialog") };
-        QCOMPARE(outcomes,
-            QStringList({ "saved as text.untitled.txt" + in, "saved as text.transcript.txt" + in,
-                "not saved, No such file or directory", "save cancelled" }));
+        QCOMPARE(outcomes, // the second with ".txt" appended
+            QList<SaveOutcome>({ { Ending::Saved, "text.untitled.txt", in },
+                { Ending::Saved, "text.transcript.txt", in },
+                { Ending::Failed, {}, {}, "No such file or directory" }, { Ending::Cancelled } }));
         QFile saved(dir.filePath("text.untitled.txt")); // in UTF-8, with the line ends
         QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll() == field.toPlainText().toUtf8());
+    }
+
+    // The outcomes in the words the program says.
+    void spokenOutcomes_data()
+    {
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<QString>("expected");
+        using Print = PrintOutcome::Ending;
+        using Save = SaveOutcome::Ending;
+        // clang-format off
+        QTest::newRow("copied")     << inWords(CopyOutcome::Copied) << "transcript copied";
+        QTest::newRow("empty")      << inWords(CopyOutcome::Empty) << "transcript empty, nothing copied";
+        QTest::newRow("1 page")     << inWords(PrintOutcome { Print::Printed, 1, "Office" }) << "1 page printed on Office";
+        QTest::newRow("to a file")  << inWords(PrintOutcome { Print::Printed, 3, "PDF", "tape.pdf" }) << "3 pages printed to tape.pdf";
+        QTest::newRow("cancelled")  << inWords(PrintOutcome { Print::Cancelled }) << "printing cancelled";
+        QTest::newRow("nothing")    << inWords(PrintOutcome { Print::NothingToPrint }) << "nothing to print";
+        QTest::newRow("not printed") << inWords(PrintOutcome { Print::NotPrinted }) << "not printed";
+        QTest::newRow("saved")      << inWords(SaveOutcome { Save::Saved, "sums.txt", "Documents" }) << "saved as sums.txt in Documents";
+        QTest::newRow("not saved")  << inWords(SaveOutcome { Save::Failed, {}, {}, "Disk full" }) << "not saved, Disk full";
+        QTest::newRow("no save")    << inWords(SaveOutcome { Save::Cancelled }) << "save cancelled";
+        // clang-format on
+    }
+    void spokenOutcomes()
+    {
+        QFETCH(QString, said);
+        QTEST(said, "expected");
     }
 };
 

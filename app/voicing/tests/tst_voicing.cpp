@@ -2,27 +2,22 @@
 #include "app/voicing/MenuVoice.h"
 #include "app/voicing/ReachableMenuItems.h"
 #include "program/Globals.h"
-#include "speech/SpeechService.h"
+#include "speech/ScreenReaderStatus.h"
+#include "testing/RecordingSpeech.h"
 
 #include <QtPrintSupport>
 #include <QtTest>
 #include <QtWidgets>
 
-// Menus and Qt's own dialogs driven by keys, and what the program says of them: each call to
-// speech, "!" first where it interrupts, "~" where it is a mere echo.
-class VoicingTest : public QObject, SpeechService
+// Menus and Qt's own dialogs driven by keys, and what the program says of them.
+class VoicingTest : public QObject
 {
     Q_OBJECT
 
-    QStringList said;
+    RecordingSpeech speech;
+    QStringList &said = speech.calls;
     QTemporaryDir folder; // where the save dialog opens, on two files
     QPrinter printer;
-
-    void speak(const QStringList &phrases, Interrupt interrupt, Importance importance) override
-    {
-        said.append(QString(interrupt == Interrupt::Yes ? "!" : "")
-            + (importance == Importance::Echo ? "~" : "") + phrases.join(", "));
-    }
 
     // A window with the program's kinds of menu items: the bar holds the items, as the program's
     // bar does; one checkable, one unavailable with its shortcut in its caption, as in context
@@ -74,7 +69,6 @@ private slots:
         qApp->setStyle(new ReachableMenuItems);
         new MenuVoice(qApp);
         new DialogVoice(qApp);
-        installSpeech(this);
         for (const char *name : { "a.txt", "b.txt" })
             QFile(folder.filePath(name)).open(QIODevice::WriteOnly);
         printer.setOutputFileName(folder.filePath("sheets.pdf"));
@@ -99,7 +93,7 @@ private slots:
     void voiced()
     {
         QFETCH(QString, window);
-        mGlobals.screenReaderRunning = window.contains("screen reader");
+        screenReader().setRunning(window.contains("screen reader"));
         mGlobals.bSpeech = !window.contains("off");
         said.clear();
         std::unique_ptr<QWidget> opened(dialog(window.section(' ', 0, 0)));

@@ -1,10 +1,12 @@
-#include "accessibility/ScreenReaderStatus.h"
+#include "speech/ScreenReaderStatus.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
+#include <QPointer>
 #include <QTimer>
 
 namespace {
@@ -17,8 +19,16 @@ const QString enabledProperty = QStringLiteral("ScreenReaderEnabled");
 
 } // namespace
 
-ScreenReaderStatus::ScreenReaderStatus(QObject *parent)
-    : QObject(parent)
+ScreenReaderStatus &screenReader()
+{
+    // Ended with the application, before the bus it listens to.
+    static QPointer<ScreenReaderStatus> status;
+    if (!status)
+        status = new ScreenReaderStatus(QCoreApplication::instance());
+    return *status;
+}
+
+void ScreenReaderStatus::watchDesktop()
 {
     QTimer::singleShot(0, this, &ScreenReaderStatus::watch);
 }
@@ -38,7 +48,7 @@ void ScreenReaderStatus::watch()
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](auto *call) {
         const QDBusPendingReply<QDBusVariant> reply = *call;
         if (reply.isValid())
-            update(reply.value().variant().toBool());
+            setRunning(reply.value().variant().toBool());
         call->deleteLater();
     });
 }
@@ -47,10 +57,10 @@ void ScreenReaderStatus::propertiesChanged(
     const QString &interfaceName, const QVariantMap &changed, const QStringList &)
 {
     if (interfaceName == statusInterface && changed.contains(enabledProperty))
-        update(changed.value(enabledProperty).toBool());
+        setRunning(changed.value(enabledProperty).toBool());
 }
 
-void ScreenReaderStatus::update(bool running)
+void ScreenReaderStatus::setRunning(bool running)
 {
     if (running == screenReaderRunning)
         return;
