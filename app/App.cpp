@@ -13,6 +13,7 @@
 #include "calculator/wMain.h"
 #include "info/wAbout.h"
 #include "info/wHelp.h"
+#include "look/DialogAppearance.h"
 #include "look/LayoutStyle.h"
 #include "look/LazyIconStyle.h"
 #include "platform/MenuEnabling.h"
@@ -23,10 +24,9 @@
 #include "program/Settings.h"
 #include "speech/ScreenReaderStatus.h"
 #include "speech/SpeechWorker.h"
-#include "transcript/editFieldExtras.h"
+#include "transcript/TranscriptOutcomes.h"
 
 #include <QFont>
-#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
@@ -60,6 +60,8 @@ App::App(int &argc, char **argv, SpeechConnectionFactory openSpeech)
     // Without a screen reader the menus and dialogs say what they show, the release gate's too.
     new MenuVoice(this);
     new DialogVoice(this);
+    // Dialogs and context menus as large as the windows, and in their look.
+    new DialogAppearance(this);
     menuBar1 = new MenuBar1;
     voiceCommands = new VoiceCommands(menuBar1, this);
     viewCommands = new ViewCommands(menuBar1, this);
@@ -93,7 +95,7 @@ bool App::start()
 bool App::Event_Open()
 {
     mGlobals.sTheFont = layoutFontFamily;
-    menuBar1->item(QStringLiteral("FileQuit"))->setText(tr("Quit Numivox"));
+    menuBar1->item(QStringLiteral("FileQuit"))->setText(tr("&Quit Numivox"));
     mGlobals.bSpeech = true;
     menuBar1->item(QStringLiteral("HelpAbout"))->setVisible(false);
 
@@ -159,13 +161,7 @@ void App::runMenuEnablePasses()
 // Copy is the focused text field's own: the whole transcript, or a field's selection.
 void App::copyFromFocusedField()
 {
-    QWidget *focused = focusWidget();
-    if (auto *transcript = qobject_cast<editFieldExtras *>(focused))
-        transcript->copy();
-    else if (auto *lineEdit = qobject_cast<QLineEdit *>(focused))
-        lineEdit->copy();
-    else if (auto *textEdit = qobject_cast<QTextEdit *>(focused))
-        textEdit->copy();
+    sayCopied(copyFrom(focusWidget()));
 }
 
 void App::quitApplication()

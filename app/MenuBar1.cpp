@@ -8,15 +8,15 @@ MenuBar1::MenuBar1(QWidget *parent)
 {
     addNamedMenu(QStringLiteral("FileMenu"), tr("&File"));
     addNamedItem(QStringLiteral("FileMenu"), QStringLiteral("FileSaveTranscript"),
-        tr("Save Transcript…"), QKeySequence(Qt::CTRL | Qt::Key_S));
+        tr("&Save Transcript…"), QKeySequence(Qt::CTRL | Qt::Key_S));
     addNamedItem(QStringLiteral("FileMenu"), QStringLiteral("FilePrintTranscript"),
-        tr("Print Transcript…"), QKeySequence(Qt::CTRL | Qt::Key_P));
+        tr("&Print Transcript…"), QKeySequence(Qt::CTRL | Qt::Key_P));
     addMenuSeparator(QStringLiteral("FileMenu"));
     // Written out: the platform's standard Quit chord is empty on some desktops.
-    addNamedItem(QStringLiteral("FileMenu"), QStringLiteral("FileQuit"), tr("Quit"),
+    addNamedItem(QStringLiteral("FileMenu"), QStringLiteral("FileQuit"), tr("&Quit"),
         QKeySequence(Qt::CTRL | Qt::Key_Q))
         ->setMenuRole(QAction::QuitRole);
-    addNamedItem(QStringLiteral("FileMenu"), QStringLiteral("FileAbout"), tr("About Numivox"))
+    addNamedItem(QStringLiteral("FileMenu"), QStringLiteral("FileAbout"), tr("&About Numivox"))
         ->setMenuRole(QAction::AboutRole);
 
     // Beside the display's own Ctrl+C, Ctrl+A and Ctrl+V, and clear of the screen reader's and
@@ -91,9 +91,9 @@ MenuBar1::MenuBar1(QWidget *parent)
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
 
     addNamedMenu(QStringLiteral("HelpMenu"), tr("Help"));
-    addNamedItem(QStringLiteral("HelpMenu"), QStringLiteral("HelpHelp"), tr("Numivox Help"),
+    addNamedItem(QStringLiteral("HelpMenu"), QStringLiteral("HelpHelp"), tr("Numivox &Help"),
         QKeySequence(Qt::CTRL | Qt::Key_H));
-    addNamedItem(QStringLiteral("HelpMenu"), QStringLiteral("HelpAbout"), tr("About Numivox"));
+    addNamedItem(QStringLiteral("HelpMenu"), QStringLiteral("HelpAbout"), tr("&About Numivox"));
 
     // F10 opens the first menu, as on the rest of the desktop, with its first item highlighted
     // as Alt+F has it: the item that is heard, and that Return chooses.

@@ -32,6 +32,20 @@ QString spokenNumber(int value)
     return QString::number(value).replace(u'-', QStringLiteral("negative "));
 }
 
+// The caption with its first letter or digit that no other item of the menu takes as its access
+// key marked as its own.
+QString withAccessKey(QString caption, const QList<QAction *> &others)
+{
+    QString taken;
+    for (const QAction *other : others)
+        if (const qsizetype marked = other->text().indexOf(u'&'); marked >= 0)
+            taken += other->text().at(marked + 1).toLower();
+    for (qsizetype i = 0; i < caption.size(); ++i)
+        if (caption[i].isLetterOrNumber() && !taken.contains(caption[i].toLower()))
+            return caption.insert(i, u'&');
+    return caption;
+}
+
 std::optional<int> remembered(const QSettings &settings, const QString &key)
 {
     bool isNumber;
@@ -121,7 +135,8 @@ void VoiceCommands::listVoiceTypes()
 {
     if (voiceChoice->actions().size() == 1)
         for (const QString &type : speech().voiceOffer().types) {
-            QAction *item = voiceMenu->addAction(u'&' + captionOf(type));
+            QAction *item
+                = voiceMenu->addAction(withAccessKey(captionOf(type), voiceMenu->actions()));
             item->setData(type);
             item->setCheckable(true);
             voiceChoice->addAction(item);

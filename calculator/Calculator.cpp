@@ -71,8 +71,9 @@ void Calculator::point()
             echo(PhraseKind::ClickEcho, Phrases::point);
             replaceResult();
             surface.setDisplayText(surface.displayText() + pointCharacter);
-        } else {
-            echo(PhraseKind::ClickEcho, Phrases::pointAlreadyIncluded);
+        } else { // a warning, to be heard as every warning is
+            speak(PhraseKind::ClickEcho, { Phrases::pointAlreadyIncluded }, Interrupt::Yes,
+                Importance::Essential);
         }
     }
     finishKey();

@@ -2,6 +2,7 @@
 
 #include "accessibility/AccessibleLineEdit.h"
 #include "calculator/TypedKey.h"
+#include "transcript/TranscriptOutcomes.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -21,7 +22,7 @@ bool changesTextUnasked(const QKeyEvent *event)
     return event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Undo);
 }
 
-// The chords the display performs itself; every other chord is left to the menus.
+// The chords the display performs itself, its copy said; every other chord is left to the menus.
 bool isDisplayChord(const QKeyEvent *event)
 {
     return event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll)
@@ -69,8 +70,9 @@ QMenu *DisplayField::createContextMenu()
         item->setObjectName(QLatin1StringView(name));
         return item;
     };
-    addItem("&Copy", QKeySequence::Copy, "edit-copy", &QLineEdit::copy)
-        ->setEnabled(hasSelectedText());
+    addItem("&Copy", QKeySequence::Copy, "edit-copy", [this] {
+        sayCopied(copyFrom(this));
+    })->setEnabled(hasSelectedText());
     addItem("&Paste", QKeySequence::Paste, "edit-paste", &DisplayField::pasteClipboard)
         ->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
     menu->addSeparator();
@@ -101,6 +103,10 @@ void DisplayField::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Paste)) {
         pasteClipboard();
+        return;
+    }
+    if (event->matches(QKeySequence::Copy)) {
+        sayCopied(copyFrom(this));
         return;
     }
     if (changesTextUnasked(event))

@@ -327,8 +327,7 @@ void wMain::AddMenuHandlers()
 // Only the program knows how these ended: they are said beside a screen reader too.
 void wMain::copyTranscript()
 {
-    speak(
-        PhraseKind::Answer, { inWords(efHistory->copy()) }, Interrupt::Yes, Importance::Essential);
+    sayCopied(efHistory->copy());
 }
 
 void wMain::saveTranscript()

@@ -8,8 +8,10 @@
 #include "program/Globals.h"
 #include "program/ProgramInfo.h"
 #include "speech/SpeechFilter.h"
+#include "transcript/TranscriptOutcomes.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QTextEdit>
 
 namespace {
@@ -168,6 +170,11 @@ void wHelp::Event_Close()
 bool wHelp::eventFilter(QObject *watched, QEvent *event)
 {
     auto *control = static_cast<QWidget *>(watched);
+    if (event->type() == QEvent::KeyPress && control == EditField1
+        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
+        sayCopied(copyFrom(EditField1)); // as the Edit menu's Copy
+        return true;
+    }
     if (event->type() == QEvent::FocusIn && isTabbing(static_cast<QFocusEvent *>(event))) {
         // Each Tab supersedes the name before.
         sayAsScreenReader({ control->accessibleName() }, Interrupt::Yes, Importance::Echo);

@@ -2,6 +2,7 @@
 
 #include "look/Appearance.h"
 #include "look/HighContrast.h"
+#include "look/ScaledFont.h"
 
 #include <QApplication>
 #include <QLayout>
@@ -21,18 +22,6 @@ QRect scaled(const QRect &rect, qreal factor)
     const auto at = [factor](int edge) { return qRound(edge * factor); };
     return { QPoint(at(rect.left()), at(rect.top())),
         QPoint(at(rect.right() + 1) - 1, at(rect.bottom() + 1) - 1) };
-}
-
-QFont scaled(const std::optional<QFont> &own, const QWidget *widget, qreal factor)
-{
-    if (factor == 1)
-        return own.value_or(QFont()); // without its own, the inherited font again
-    QFont font = own.value_or(QApplication::font(widget));
-    if (font.pixelSize() > 0)
-        font.setPixelSize(qRound(font.pixelSize() * factor));
-    else
-        font.setPointSizeF(font.pointSizeF() * factor);
-    return font;
 }
 
 // The application's palette: an empty one gives the desktop's back.
@@ -88,7 +77,7 @@ void WindowAppearance::apply()
             && (controlStyle || widget->testAttribute(Qt::WA_SetStyle)))
             widget->setStyle(controlStyle);
         if (widget != window && widget != content)
-            widget->setFont(scaled(was.font, widget, factor));
+            widget->setFont(scaledFont(was.font, widget, factor));
         if (was.palette)
             widget->setPalette(appearance.highContrast() ? HighContrast::palette() : *was.palette);
     }

@@ -1,6 +1,10 @@
 #include "transcript/TranscriptOutcomes.h"
 
+#include "speech/SpeechFilter.h"
+#include "transcript/editFieldExtras.h"
+
 #include <QCoreApplication>
+#include <QLineEdit>
 
 namespace {
 
@@ -13,8 +17,17 @@ QString tr(const char *text)
 
 QString inWords(CopyOutcome outcome)
 {
-    return outcome == CopyOutcome::Empty ? tr("transcript empty, nothing copied")
-                                         : tr("transcript copied");
+    switch (outcome) {
+    case CopyOutcome::SelectionCopied:
+        return tr("copied");
+    case CopyOutcome::NothingSelected:
+        return tr("nothing selected");
+    case CopyOutcome::TranscriptCopied:
+        return tr("transcript copied");
+    case CopyOutcome::TranscriptEmpty:
+        break;
+    }
+    return tr("transcript empty, clipboard emptied");
 }
 
 QString inWords(const PrintOutcome &outcome)
@@ -45,4 +58,24 @@ QString inWords(const SaveOutcome &outcome)
         break;
     }
     return tr("saved as %1 in %2").arg(outcome.fileName, outcome.folderName);
+}
+
+CopyOutcome copyFrom(QWidget *field)
+{
+    if (auto *transcript = qobject_cast<editFieldExtras *>(field))
+        return transcript->copy();
+    if (auto *line = qobject_cast<QLineEdit *>(field); line && line->hasSelectedText()) {
+        line->copy();
+        return CopyOutcome::SelectionCopied;
+    }
+    if (auto *text = qobject_cast<QTextEdit *>(field); text && text->textCursor().hasSelection()) {
+        text->copy();
+        return CopyOutcome::SelectionCopied;
+    }
+    return CopyOutcome::NothingSelected;
+}
+
+void sayCopied(CopyOutcome outcome)
+{
+    speak(PhraseKind::Answer, { inWords(outcome) }, Interrupt::Yes, Importance::Essential);
 }

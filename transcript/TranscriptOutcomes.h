@@ -2,10 +2,11 @@
 
 #include <QString>
 
-// How copying, printing and saving the transcript ended, and those outcomes in the words that
-// the program says.
+class QWidget;
 
-enum class CopyOutcome { Copied, Empty };
+// How copying, printing and saving ended, and those outcomes in the words that the program says.
+
+enum class CopyOutcome { SelectionCopied, NothingSelected, TranscriptCopied, TranscriptEmpty };
 
 struct PrintOutcome
 {
@@ -27,10 +28,17 @@ struct SaveOutcome
     bool operator==(const SaveOutcome &) const = default;
 };
 
-// "transcript copied", or "transcript empty, nothing copied".
+// "copied", "nothing selected", "transcript copied", or "transcript empty, clipboard emptied".
 QString inWords(CopyOutcome outcome);
 // "3 pages printed on PRINTER" (or "to FILE"), "printing cancelled", "nothing to print" or
 // "not printed".
 QString inWords(const PrintOutcome &outcome);
 // "saved as NAME in FOLDER", "not saved, REASON" or "save cancelled".
 QString inWords(const SaveOutcome &outcome);
+
+// Copies what a text field offers: the selection of a line edit or a text edit, the whole of the
+// transcript.
+CopyOutcome copyFrom(QWidget *field);
+
+// Says how a copy ended, with or without a screen reader: only the program knows.
+void sayCopied(CopyOutcome outcome);

@@ -25,7 +25,7 @@ CopyOutcome editFieldExtras::copy()
 {
     if (QClipboard *clipboard = QGuiApplication::clipboard())
         clipboard->setText(toPlainText());
-    return document()->isEmpty() ? CopyOutcome::Empty : CopyOutcome::Copied;
+    return document()->isEmpty() ? CopyOutcome::TranscriptEmpty : CopyOutcome::TranscriptCopied;
 }
 
 bool editFieldExtras::event(QEvent *event)
@@ -42,7 +42,7 @@ bool editFieldExtras::event(QEvent *event)
 void editFieldExtras::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Copy)) {
-        copy();
+        sayCopied(copy());
         event->accept();
         return;
     }
@@ -57,7 +57,7 @@ void editFieldExtras::contextMenuEvent(QContextMenuEvent *event)
     if (auto *copyAction = menu->findChild<QAction *>(QStringLiteral("edit-copy"))) {
         disconnect(copyAction, &QAction::triggered, nullptr, nullptr);
         copyAction->setEnabled(true);
-        connect(copyAction, &QAction::triggered, this, &editFieldExtras::copy);
+        connect(copyAction, &QAction::triggered, this, [this] { sayCopied(copy()); });
     }
     menu->exec(event->globalPos());
 }

@@ -76,7 +76,7 @@ private slots:
         QVERIFY(messages.size() == 1 && messages[0].contains("Mac OS X 10.4 or higher"));
         QCOMPARE(QStringList({ app.applicationName(), app.applicationVersion(), mGlobals.sTheFont,
                      QString::number(mGlobals.iTheFontSize), item("FileQuit")->text() }),
-            QStringList({ "numivox", "1.5", "Geneva", "12", "Quit Numivox" }));
+            QStringList({ "numivox", "1.5", "Geneva", "12", "&Quit Numivox" }));
         QVERIFY(!item("HelpAbout")->isVisible() && item("SpeechSpeakKeys")->isChecked()
             && mGlobals.bSpeech);
         QTRY_VERIFY(tries > 0); // the application's own speech worker, open
@@ -102,8 +102,10 @@ private slots:
         QTest::newRow("copy transcript")      << "Ctrl+Shift+C" << QStringList { "!transcript copied", "copied " + tape };
         QTest::newRow("save transcript")      << "Ctrl+S" << QStringList { "text as untitled.txt", "!save cancelled" };
         QTest::newRow("print transcript")     << "Ctrl+P" << QStringList { "page setup", "!printing cancelled" };
-        QTest::newRow("copy display")         << "EditCopy" << QStringList { "copied 12" };
-        QTest::newRow("copy in transcript")   << "*EditCopy" << QStringList { "copied " + tape };
+        QTest::newRow("copy display")         << "EditCopy" << QStringList { "!copied", "copied 12" };
+        QTest::newRow("copy, keys")           << "Ctrl+C" << QStringList { "!copied", "copied 12" };
+        QTest::newRow("nothing selected")     << "End, Ctrl+C" << QStringList { "!nothing selected" };
+        QTest::newRow("copy in transcript")   << "*EditCopy" << QStringList { "!transcript copied", "copied " + tape };
         QTest::newRow("speak keys off")       << "Ctrl+Shift+K, 7" << QStringList { "!speak keys off" };
         // Steps start from the daemon's own rate and volume (85 and -75 here) till one is chosen.
         QTest::newRow("steps")                << "Ctrl+Shift+F, Ctrl+Shift+F, Ctrl+Shift+T, Ctrl+Shift+T, Ctrl+Shift+O" << QStringList { "set rate 95", "!faster 95", "set rate 100", "!fastest", "set rate 100 volume -85", "!softer negative 85", "set rate 100 volume -90", "!softest", "set rate 100 volume -80", "!louder negative 80" };
@@ -148,7 +150,8 @@ private slots:
     }
 
     // Help, the manual page and the README name every command of the menu bar with all its
-    // shortcuts, no shortcut that is not there, and the settings file where it is.
+    // shortcuts, no shortcut that is not there, which commands have none, and the settings file
+    // where it is.
     void documentationAgreesWithTheMenus()
     {
         QMap<QString, QString> menus; // caption: shortcuts, " or " between them
@@ -157,6 +160,8 @@ private slots:
                 menus[each->text().remove('&').remove(u'…')]
                     = QKeySequence::listToString(each->shortcuts(), QKeySequence::PortableText)
                           .replace("; ", " or ");
+        QCOMPARE(menus.keys(QString()), QStringList({ "About Numivox", "Default Voice" }));
+        const QString withoutShortcuts = "but About Numivox, Default Voice and the voice types";
         QFile manual(QFINDTESTDATA("../../packaging/numivox.1")),
             readme(QFINDTESTDATA("../../README.md"));
         QVERIFY(manual.open(QIODevice::ReadOnly) && readme.open(QIODevice::ReadOnly));
@@ -181,10 +186,30 @@ private slots:
             for (const auto &[caption, keys] : documented.asKeyValueRange())
                 QVERIFY2(keys.isEmpty() || menus.contains(caption), qPrintable(caption));
         }
+        for (const QString &text : { helpTexts().text(HelpText::ReadMeFirstMac0), documents[0],
+                 helpTexts().text(HelpText::ReadMeFirstMac3), documents[2] })
+            QVERIFY(text.contains(withoutShortcuts));
         QVERIFY(settingsFilePath().endsWith("/numivox/numivox.conf"));
         for (const QString &text :
             { helpTexts().text(HelpText::ReadMeFirstMac2), documents[1], documents[2] })
             QVERIFY(text.contains("~/.config/numivox/numivox.conf"));
+    }
+
+    // Every item of every menu has a letter of its own there, the voice types too.
+    void accessKeys()
+    {
+        emit item("SpeechVoice")->menu()->aboutToShow();
+        for (const QMenu *menu : app.menuBar()->findChildren<QMenu *>()) {
+            QSet<QChar> keys;
+            for (const QAction *each : menu->actions()) {
+                const QString caption = each->text();
+                const qsizetype marked = caption.indexOf(u'&');
+                QVERIFY2(each->isSeparator() || !each->isVisible()
+                        || (marked >= 0 && !keys.contains(caption[marked + 1].toLower())),
+                    qPrintable(caption));
+                keys << (marked >= 0 ? caption[marked + 1].toLower() : QChar());
+            }
+        }
     }
 
     // Each menu, as it opens, enables the items its pass enables.

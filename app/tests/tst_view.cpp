@@ -179,6 +179,31 @@ private slots:
             && !userSettings().value("highContrast").toBool());
     }
 
+    // Dialogs, message boxes and context menus open as large as the windows, Qt's own too, and
+    // in their look: a field of the save dialog framed in the focus colour in high contrast.
+    void dialogsFollow()
+    {
+        QFileDialog files(window());
+        files.setOption(QFileDialog::DontUseNativeDialog);
+        files.show();
+        QVERIFY(QTest::qWaitForWindowActive(&files));
+        auto *name = files.findChild<QLineEdit *>("fileNameEdit");
+        const int atActualSize = name->height();
+        appearance().setZoom(200), appearance().setHighContrast(true);
+        QTRY_VERIFY(name->height() > 1.5 * atActualSize);
+        QCOMPARE(picture(name).pixel(3, name->height() / 2),
+            QApplication::palette().color(QPalette::Highlight).rgb());
+        QMessageBox message(
+            QMessageBox::Warning, "Numivox", "A message", QMessageBox::Ok, window());
+        message.show();
+        QContextMenuEvent openMenu(QContextMenuEvent::Keyboard, {}, {});
+        QApplication::sendEvent(controls[0], &openMenu); // the display's
+        for (QWidget *opened :
+            { static_cast<QWidget *>(&message), QApplication::activePopupWidget() })
+            QCOMPARE(opened->font().pointSizeF(), QApplication::font(opened).pointSizeF() * 2);
+        QApplication::activePopupWidget()->close();
+    }
+
     // Until the user chooses a look, the desktop's preference decides it, unheard. The next run
     // opens as the last one left off, as large as the screen allows.
     void keptForTheNextRun()

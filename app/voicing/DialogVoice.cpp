@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -75,6 +76,8 @@ bool DialogVoice::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress && watched == QApplication::focusWidget()
         && dialogOf(QApplication::focusWidget())) {
         keyTarget = QApplication::focusWidget();
+        const QString text = static_cast<QKeyEvent *>(event)->text();
+        typed = text.size() == 1 && text.front().isPrint() ? text : QString();
         QAccessibleInterface *control = QAccessible::queryAccessibleInterface(keyTarget);
         textBefore = control->text(QAccessible::Value);
         stateBefore = spokenState(control);
@@ -90,9 +93,12 @@ void DialogVoice::sayWhatTheKeyChanged()
         return; // gone, or the focus moved on: said as it moved
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control);
     if (isTextField(face)) {
-        const auto [removed, inserted]
-            = removedAndInserted(textBefore, face->text(QAccessible::Value));
-        const QString echo = inserted.isEmpty() ? removed : inserted;
+        const QString after = face->text(QAccessible::Value);
+        const auto [removed, inserted] = removedAndInserted(textBefore, after);
+        // A typed character as typed, though it replaced a selection that ended in the same.
+        const QString echo = !typed.isEmpty() && after != textBefore ? typed
+            : inserted.isEmpty()                                     ? removed
+                                                                     : inserted;
         if (!echo.isEmpty())
             speak(PhraseKind::TypedEcho, { echo == u" " ? QStringLiteral("space") : echo },
                 Interrupt::No, Importance::Echo);

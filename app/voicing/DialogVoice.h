@@ -30,5 +30,6 @@ private:
     QPointer<QDialog> focusedDialog; // where the focus was last, if in a dialog
     QPointer<QWidget> keyTarget; // the control that the key in hand went to, and before the key:
     QString textBefore; // its text, if a text field
+    QString typed; // the character the key types, if any
     QString stateBefore;
 };

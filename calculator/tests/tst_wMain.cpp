@@ -89,8 +89,8 @@ private slots:
         QTest::newRow("editing")    << "- 1 2 Left Ctrl+V Left 3 Backspace Del" << "!~negative|~1|~2|~\x1c|~\x1c|~3|~\b|~\x7f|-17";
         QTest::newRow("other keys") << "5 Return Enter Esc Tab Backtab Right Up Down X , Space A 4" << "~5|~\r|~\x03|~\x1b|~\t|~\t|~\x1d|~\x1e|~\x1f|~4|54";
         QTest::newRow("operators")  << "9 / 3 = * 2 = - 1 = + 5 =" << "~9|!~divide by|~3|!equals 3|!~times|~2|!equals 6|!~minus|~1|!equals 5|!~plus|~5|!equals 10|10";
-        QTest::newRow("chords")     << "1 5 Ctrl+A Ctrl+C 2 Ctrl+A Ctrl+X Shift+Del Ctrl+Backspace Ctrl+Z End Ctrl+V" << "~1|~5|~2|undo|215";
-        QTest::newRow("transcript") << "@ Ctrl+C Home 5 7 @ Tab 8 @ Backtab 9" << "~7|~8|~9|789";
+        QTest::newRow("chords")     << "1 5 Ctrl+A Ctrl+C 2 Ctrl+A Ctrl+X Shift+Del Ctrl+Backspace Ctrl+Z End Ctrl+V" << "~1|~5|!copied|~2|undo|215";
+        QTest::newRow("transcript") << "@ Ctrl+C Home 5 7 @ Tab 8 @ Backtab 9" << "!transcript empty, clipboard emptied|~7|~8|~9|789";
         QTest::newRow("menu paste") << "1 5 Menu Down Return 2 Menu Esc" << "~1|~5|~2|1572";
         // clang-format on
     }

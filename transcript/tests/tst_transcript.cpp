@@ -50,8 +50,8 @@ private slots:
         });
         QTest::mouseClick(field.windowHandle(), Qt::RightButton); // opens the menu
         QCOMPARE(QGuiApplication::clipboard()->text(), field.toPlainText());
-        QVERIFY(
-            field.copy() == CopyOutcome::Copied && editFieldExtras().copy() == CopyOutcome::Empty);
+        QVERIFY(field.copy() == CopyOutcome::TranscriptCopied
+            && editFieldExtras().copy() == CopyOutcome::TranscriptEmpty);
     }
 
     // Every line printed within 65-point margins, on sheets numbered below them.
@@ -129,8 +129,10 @@ private slots:
         using Print = PrintOutcome::Ending;
         using Save = SaveOutcome::Ending;
         // clang-format off
-        QTest::newRow("copied")     << inWords(CopyOutcome::Copied) << "transcript copied";
-        QTest::newRow("empty")      << inWords(CopyOutcome::Empty) << "transcript empty, nothing copied";
+        QTest::newRow("copied")     << inWords(CopyOutcome::SelectionCopied) << "copied";
+        QTest::newRow("unselected") << inWords(CopyOutcome::NothingSelected) << "nothing selected";
+        QTest::newRow("transcript") << inWords(CopyOutcome::TranscriptCopied) << "transcript copied";
+        QTest::newRow("empty")      << inWords(CopyOutcome::TranscriptEmpty) << "transcript empty, clipboard emptied";
         QTest::newRow("1 page")     << inWords(PrintOutcome { Print::Printed, 1, "Office" }) << "1 page printed on Office";
         QTest::newRow("to a file")  << inWords(PrintOutcome { Print::Printed, 3, "PDF", "tape.pdf" }) << "3 pages printed to tape.pdf";
         QTest::newRow("cancelled")  << inWords(PrintOutcome { Print::Cancelled }) << "printing cancelled";
