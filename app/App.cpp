@@ -24,6 +24,7 @@
 #include "program/Settings.h"
 #include "speech/ScreenReaderStatus.h"
 #include "speech/SpeechWorker.h"
+#include "translations/Translations.h"
 #include "transcript/TranscriptOutcomes.h"
 
 #include <QFont>
@@ -47,6 +48,8 @@ App::App(int &argc, char **argv, SpeechConnectionFactory openSpeech)
 {
     setApplicationName(QStringLiteral("numivox"));
     setApplicationVersion(programVersion);
+    installTranslations(); // before the first word of the menus, windows and speech
+    speechService->setLanguage(translationLanguage());
     setQuitOnLastWindowClosed(false); // only the main window's closing ends the program
     // Where the layout's family is missing, an installed legible sans stands in.
     QFont::insertSubstitutions(layoutFontFamily,

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "program/ProgramInfo.h"
+#include "translations/Translations.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -33,13 +34,15 @@ std::optional<CommandLineAnswer> answerCommandLine(const QStringList &arguments)
     QCommandLineParser parser;
     // Qt's own options are single-dash words (-platform), not bundles of letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
+    //: Wrapped by hand at 80 columns, as the terminal shows it.
+    parser.setApplicationDescription(QCoreApplication::translate("CommandLine",
         "Numivox, a four-function calculator that speaks its results and, as you choose,\n"
         "its keys. With no options it opens its window. See numivox(1) for its keys and\n"
         "menus."));
-    const QCommandLineOption help({ "h", "help" }, QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version(
-        { "v", "version" }, QStringLiteral("Show the version and exit."));
+    const QCommandLineOption help(
+        { "h", "help" }, QCoreApplication::translate("CommandLine", "Show this help and exit."));
+    const QCommandLineOption version({ "v", "version" },
+        QCoreApplication::translate("CommandLine", "Show the version and exit."));
     parser.addOption(help);
     parser.addOption(version);
     for (const QString &name : qtOptionsWithValue)
@@ -54,7 +57,7 @@ std::optional<CommandLineAnswer> answerCommandLine(const QStringList &arguments)
     if (!parser.parse(arguments))
         return mistake(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return mistake(QStringLiteral("unexpected argument '%1'.")
+        return mistake(QCoreApplication::translate("CommandLine", "unexpected argument '%1'.")
                            .arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(help))
         return CommandLineAnswer { 0, parser.helpText(), QString() };
@@ -68,8 +71,10 @@ std::optional<int> handleCommandLine(int &argc, char **argv)
 {
     if (argc <= 1)
         return std::nullopt; // the usual start: nothing to read, so no core application before App
-    // A core application only, for the program's name in the usage: it needs no display.
+    // A core application only, for the program's name in the usage and for the translations:
+    // it needs no display.
     const QCoreApplication core(argc, argv);
+    installTranslations();
     const std::optional<CommandLineAnswer> answer
         = answerCommandLine(QCoreApplication::arguments());
     if (!answer)

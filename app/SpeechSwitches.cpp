@@ -17,8 +17,8 @@ struct Switch
     const char *key; // in the settings file
     bool byDefault;
     bool CalculatorState::*value;
-    const QString &on;
-    const QString &off;
+    QString (*on)();
+    QString (*off)();
 };
 
 const Switch switches[] = {
@@ -38,7 +38,7 @@ SpeechSwitches::SpeechSwitches(MenuBar1 *menuBar, QObject *parent)
         connect(menuBar->item(QLatin1String(each.item)), &QAction::toggled, this, [&each](bool on) {
             mGlobals.*each.value = on;
             userSettings().setValue(QLatin1String(each.key), on);
-            speak(PhraseKind::Answer, { on ? each.on : each.off }, Interrupt::Yes,
+            speak(PhraseKind::Answer, { on ? each.on() : each.off() }, Interrupt::Yes,
                 Importance::Essential);
         });
 }

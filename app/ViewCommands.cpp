@@ -69,9 +69,9 @@ void ViewCommands::zoomIn()
     const int zoom = appearance().zoom();
     const auto larger = std::ranges::upper_bound(steps, zoom);
     if (larger == steps.end())
-        say(QStringLiteral("zoom %1 percent is the largest").arg(zoom));
+        say(tr("zoom %1 percent is the largest").arg(zoom));
     else if (*larger > appearance().largestZoomThatFits())
-        say(QStringLiteral("zoom %1 percent is the largest that fits the screen").arg(zoom));
+        say(tr("zoom %1 percent is the largest that fits the screen").arg(zoom));
     else
         zoomTo(*larger);
 }
@@ -81,7 +81,7 @@ void ViewCommands::zoomOut()
     const int zoom = appearance().zoom();
     const auto atOrAbove = std::ranges::lower_bound(steps, zoom);
     if (atOrAbove == steps.begin())
-        say(QStringLiteral("zoom %1 percent is the smallest").arg(zoom));
+        say(tr("zoom %1 percent is the smallest").arg(zoom));
     else
         zoomTo(*std::prev(atOrAbove));
 }
@@ -95,14 +95,14 @@ void ViewCommands::zoomTo(int percent)
 {
     appearance().setZoom(percent);
     userSettings().setValue(zoomKey, percent);
-    say(QStringLiteral("zoom %1 percent").arg(percent));
+    say(tr("zoom %1 percent").arg(percent));
 }
 
 void ViewCommands::setHighContrast(bool on)
 {
     appearance().setHighContrast(on);
     userSettings().setValue(highContrastKey, on);
-    say(on ? QStringLiteral("high contrast on") : QStringLiteral("high contrast off"));
+    say(on ? tr("high contrast on") : tr("high contrast off"));
 }
 
 // The item shows the look, whoever chose it.

@@ -5,6 +5,7 @@
 #include "speech/SpeechFilter.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QRegularExpression>
 
@@ -16,9 +17,25 @@ const QString rateKey = QStringLiteral("rate");
 const QString volumeKey = QStringLiteral("volume");
 const QString voiceTypeKey = QStringLiteral("voiceType");
 
-// "CHILD_FEMALE" reads "Child Female", "MALE1" "Male 1".
+// The voice types of speech-dispatcher, in its order, as the menu shows them.
+constexpr std::pair<const char *, const char *> typeCaptions[] = {
+    { "MALE1", QT_TRANSLATE_NOOP("VoiceCommands", "Male 1") },
+    { "MALE2", QT_TRANSLATE_NOOP("VoiceCommands", "Male 2") },
+    { "MALE3", QT_TRANSLATE_NOOP("VoiceCommands", "Male 3") },
+    { "FEMALE1", QT_TRANSLATE_NOOP("VoiceCommands", "Female 1") },
+    { "FEMALE2", QT_TRANSLATE_NOOP("VoiceCommands", "Female 2") },
+    { "FEMALE3", QT_TRANSLATE_NOOP("VoiceCommands", "Female 3") },
+    { "CHILD_MALE", QT_TRANSLATE_NOOP("VoiceCommands", "Child Male") },
+    { "CHILD_FEMALE", QT_TRANSLATE_NOOP("VoiceCommands", "Child Female") },
+};
+
+// "CHILD_FEMALE" reads "Child Female", "MALE1" "Male 1"; a type the daemon alone knows reads as
+// its words.
 QString captionOf(const QString &type)
 {
+    for (const auto &[name, caption] : typeCaptions)
+        if (type == QLatin1String(name))
+            return QCoreApplication::translate("VoiceCommands", caption);
     QStringList words = type.toLower()
                             .replace(QRegularExpression("(\\d+)"), "_\\1")
                             .split(u'_', Qt::SkipEmptyParts);
@@ -29,7 +46,8 @@ QString captionOf(const QString &type)
 
 QString spokenNumber(int value)
 {
-    return QString::number(value).replace(u'-', QStringLiteral("negative "));
+    return value < 0 ? QCoreApplication::translate("VoiceCommands", "negative %1").arg(-value)
+                     : QString::number(value);
 }
 
 // The caption with its first letter or digit that no other item of the menu takes as its access
@@ -57,7 +75,8 @@ std::optional<int> remembered(const QSettings &settings, const QString &key)
 
 struct VoiceCommands::Step
 {
-    const char *name; // of the item after "Speech", and as the step is heard, with the new value
+    const char *name; // of the item, after "Speech"
+    const char *change; // as the step is heard, with the new value
     std::optional<int> Voice::*setting;
     int VoiceOffer::*daemonsOwn;
     const QString &key;
@@ -73,10 +92,14 @@ VoiceCommands::VoiceCommands(MenuBar1 *menuBar, QObject *parent)
 {
     // At -100 the synthesiser is silent: the softest step is still heard.
     static const Step steps[] = {
-        { "Faster", &Voice::rate, &VoiceOffer::rate, rateKey, 10, 100, "fastest" },
-        { "Slower", &Voice::rate, &VoiceOffer::rate, rateKey, -10, -100, "slowest" },
-        { "Louder", &Voice::volume, &VoiceOffer::volume, volumeKey, 10, 100, "loudest" },
-        { "Softer", &Voice::volume, &VoiceOffer::volume, volumeKey, -10, -90, "softest" },
+        { "Faster", QT_TR_NOOP("faster %1"), &Voice::rate, &VoiceOffer::rate, rateKey, 10, 100,
+            QT_TR_NOOP("fastest") },
+        { "Slower", QT_TR_NOOP("slower %1"), &Voice::rate, &VoiceOffer::rate, rateKey, -10, -100,
+            QT_TR_NOOP("slowest") },
+        { "Louder", QT_TR_NOOP("louder %1"), &Voice::volume, &VoiceOffer::volume, volumeKey, 10,
+            100, QT_TR_NOOP("loudest") },
+        { "Softer", QT_TR_NOOP("softer %1"), &Voice::volume, &VoiceOffer::volume, volumeKey, -10,
+            -90, QT_TR_NOOP("softest") },
     };
     for (const Step &each : steps)
         connect(menuBar->item(QStringLiteral("Speech") + each.name), &QAction::triggered, this,
@@ -103,15 +126,14 @@ void VoiceCommands::step(const Step &step)
         = step.by > 0 ? std::min(from + step.by, step.limit) : std::max(from + step.by, step.limit);
     voice.*step.setting = to;
     userSettings().setValue(step.key, to);
-    confirm(to == step.limit ? QString::fromLatin1(step.atTheLimit)
-                             : QString::fromLatin1(step.name).toLower() + u' ' + spokenNumber(to));
+    confirm(to == step.limit ? tr(step.atTheLimit) : tr(step.change).arg(spokenNumber(to)));
 }
 
 void VoiceCommands::choose(const QString &type)
 {
     voice.type = type;
     userSettings().setValue(voiceTypeKey, type);
-    confirm(QStringLiteral("voice ") + captionOf(type).toLower());
+    confirm(tr("voice %1").arg(captionOf(type).toLower()));
 }
 
 // Back to the daemon's own voice, rate and volume: nothing of the program's own is left set.
@@ -121,7 +143,7 @@ void VoiceCommands::useDefaultVoice()
     QSettings settings = userSettings();
     for (const QString &key : { rateKey, volumeKey, voiceTypeKey })
         settings.remove(key);
-    confirm(QStringLiteral("default voice"));
+    confirm(tr("default voice"));
 }
 
 void VoiceCommands::confirm(const QString &phrase)

@@ -27,7 +27,7 @@ CalculationReview::CalculationReview(
 void CalculationReview::sayDisplay()
 {
     const QString display = surface.displayText();
-    answer(display.isEmpty() ? Phrases::displayEmpty : spokenNumber(display, readingFor(state)));
+    answer(display.isEmpty() ? Phrases::displayEmpty() : spokenNumber(display, readingFor(state)));
 }
 
 void CalculationReview::sayLastCalculation()
@@ -36,8 +36,8 @@ void CalculationReview::sayLastCalculation()
     // half-written.
     const Calculation *newest = history.newest();
     answer(newest                         ? calculationInWords(*newest, readingFor(state))
-            : surface.transcriptIsEmpty() ? Phrases::transcriptEmpty
-                                          : Phrases::noCalculationYet);
+            : surface.transcriptIsEmpty() ? Phrases::transcriptEmpty()
+                                          : Phrases::noCalculationYet());
 }
 
 void CalculationReview::sayCalculationSoFar()
@@ -64,14 +64,14 @@ void CalculationReview::next()
 void CalculationReview::step(bool back)
 {
     if (history.size() == 0)
-        return answer(Phrases::noCalculationYet);
+        return answer(Phrases::noCalculationYet());
     const bool moved = back ? history.stepBack() : history.stepForward();
     const int number = history.heardNumber();
     if (!moved)
-        return answer((back ? Phrases::firstCalculation : Phrases::lastCalculation)
+        return answer((back ? Phrases::firstCalculation() : Phrases::lastCalculation())
                           .arg(number)
                           .arg(history.size()));
-    answer(Phrases::calculationAt.arg(number)
+    answer(Phrases::calculationAt().arg(number)
                .arg(history.size())
                .arg(calculationInWords(*history.heard(), readingFor(state))));
 }
@@ -80,9 +80,9 @@ void CalculationReview::useResult()
 {
     const Calculation *heard = history.heard();
     if (!heard)
-        return answer(Phrases::noCalculationYet);
+        return answer(Phrases::noCalculationYet());
     if (!std::isfinite(heard->result))
-        return answer(Phrases::resultNotANumber);
+        return answer(Phrases::resultNotANumber());
     const QString result = numberText(heard->result);
     surface.setDisplayText(result);
     // Entered, as if typed: "=" no longer takes the display for nothing at all.

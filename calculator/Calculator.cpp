@@ -23,11 +23,11 @@ bool isTypedEditingKey(QChar key)
 QString refusalOf(const QString &text, const QString &entry, bool deletion)
 {
     if (text.isEmpty() && !deletion)
-        return Phrases::nothingToPaste;
+        return Phrases::nothingToPaste();
     if (entry.size() > entryLimit)
-        return Phrases::pasteTooLong;
+        return Phrases::pasteTooLong();
     return isNumberEntry(entry) || (deletion && entry.isEmpty()) ? QString()
-                                                                 : Phrases::pasteNotANumber;
+                                                                 : Phrases::pasteNotANumber();
 }
 
 PhraseKind echoOf(KeyOrigin origin)
@@ -55,7 +55,7 @@ void Calculator::digit(int value)
     replaceResult();
     const QString display = surface.displayText();
     if (display.size() < entryLimit) {
-        echo(PhraseKind::ClickEcho, Phrases::digits.at(value));
+        echo(PhraseKind::ClickEcho, Phrases::digit(value));
         surface.setDisplayText(display + QChar(u'0' + value));
     }
     finishKey();
@@ -68,11 +68,11 @@ void Calculator::point()
     const QString display = surface.displayText();
     if (display.size() < entryLimit) {
         if (!display.contains(pointCharacter)) {
-            echo(PhraseKind::ClickEcho, Phrases::point);
+            echo(PhraseKind::ClickEcho, Phrases::point());
             replaceResult();
             surface.setDisplayText(surface.displayText() + pointCharacter);
         } else { // a warning, to be heard as every warning is
-            speak(PhraseKind::ClickEcho, { Phrases::pointAlreadyIncluded }, Interrupt::Yes,
+            speak(PhraseKind::ClickEcho, { Phrases::pointAlreadyIncluded() }, Interrupt::Yes,
                 Importance::Essential);
         }
     }
@@ -82,7 +82,7 @@ void Calculator::point()
 void Calculator::clear(ClearScope scope)
 {
     echo(PhraseKind::ClickEcho,
-        scope == ClearScope::All ? Phrases::clearAll : Phrases::clearWorkArea);
+        scope == ClearScope::All ? Phrases::clearAll() : Phrases::clearWorkArea());
     state.reset();
     // Unlike the window's opening, a clear also forgets the pending operator: otherwise "5",
     // "x", clear, "3", "=" would compute 0 x 3.
@@ -121,11 +121,11 @@ bool Calculator::keyDown(QChar key)
     }
     if (key == pointCharacter) {
         if (!display.contains(pointCharacter)) {
-            speak(PhraseKind::TypedEcho, { Phrases::point }, Interrupt::No, Importance::Echo);
+            speak(PhraseKind::TypedEcho, { Phrases::point() }, Interrupt::No, Importance::Echo);
             state.bClear = false;
             return false;
         }
-        speak(PhraseKind::ClickEcho, { Phrases::typedPointAlreadyIncluded }, Interrupt::Yes,
+        speak(PhraseKind::ClickEcho, { Phrases::typedPointAlreadyIncluded() }, Interrupt::Yes,
             Importance::Essential);
     }
     return true;
@@ -201,7 +201,7 @@ void Calculator::minus(KeyOrigin origin)
 void Calculator::enterSign()
 {
     // Typed or clicked, only the program knows that the minus became a sign.
-    echo(PhraseKind::ClickEcho, Phrases::negative);
+    echo(PhraseKind::ClickEcho, Phrases::negative());
     surface.setDisplayText(sign);
     surface.placeInsertionPointAfterSign();
 }
@@ -278,8 +278,8 @@ void Calculator::sayResult(const Calculation &calculation, const QString &result
 {
     QList<Spoken> phrases;
     if (calculation.operation == Operator::Divide && calculation.second == 0)
-        phrases.append({ PhraseKind::ClickEcho, Phrases::divisionByZero });
-    phrases.append({ echoOf(origin), Phrases::equals });
+        phrases.append({ PhraseKind::ClickEcho, Phrases::divisionByZero() });
+    phrases.append({ echoOf(origin), Phrases::equals() });
     phrases.append({ PhraseKind::Answer, spokenNumber(result, readingFor(state)) });
     speak(phrases, Interrupt::Yes, Importance::Essential);
 }

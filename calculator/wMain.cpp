@@ -41,24 +41,24 @@ std::array<KeyLayout, 18> keyLayouts()
     using enum Operator;
     // clang-format off
     return { {
-        { QStringLiteral("0"),  Phrases::digits[0],        { 3, 375, 87, 87 },    72, &wMain::PushButton1_Action },
-        { QStringLiteral("1"),  Phrases::digits[1],        { 3, 281, 87, 87 },    72, &wMain::PushButton2_Action },
-        { QStringLiteral("2"),  Phrases::digits[2],        { 96, 281, 87, 87 },   72, &wMain::PushButton3_Action },
-        { QStringLiteral("3"),  Phrases::digits[3],        { 189, 281, 87, 87 },  72, &wMain::PushButton4_Action },
-        { QStringLiteral("4"),  Phrases::digits[4],        { 3, 187, 87, 87 },    72, &wMain::PushButton5_Action },
-        { QStringLiteral("5"),  Phrases::digits[5],        { 96, 187, 87, 87 },   72, &wMain::PushButton6_Action },
-        { QStringLiteral("6"),  Phrases::digits[6],        { 189, 187, 87, 87 },  72, &wMain::PushButton7_Action },
-        { QStringLiteral("7"),  Phrases::digits[7],        { 3, 93, 87, 87 },     72, &wMain::PushButton8_Action },
-        { QStringLiteral("8"),  Phrases::digits[8],        { 96, 93, 87, 87 },    72, &wMain::PushButton9_Action },
-        { QStringLiteral("9"),  Phrases::digits[9],        { 189, 93, 87, 87 },   72, &wMain::PushButton10_Action },
-        { QStringLiteral("="),  Phrases::equals,           { 189, 375, 87, 87 },  72, &wMain::PushButton11_Action },
+        { QStringLiteral("0"),  Phrases::digit(0),        { 3, 375, 87, 87 },    72, &wMain::PushButton1_Action },
+        { QStringLiteral("1"),  Phrases::digit(1),        { 3, 281, 87, 87 },    72, &wMain::PushButton2_Action },
+        { QStringLiteral("2"),  Phrases::digit(2),        { 96, 281, 87, 87 },   72, &wMain::PushButton3_Action },
+        { QStringLiteral("3"),  Phrases::digit(3),        { 189, 281, 87, 87 },  72, &wMain::PushButton4_Action },
+        { QStringLiteral("4"),  Phrases::digit(4),        { 3, 187, 87, 87 },    72, &wMain::PushButton5_Action },
+        { QStringLiteral("5"),  Phrases::digit(5),        { 96, 187, 87, 87 },   72, &wMain::PushButton6_Action },
+        { QStringLiteral("6"),  Phrases::digit(6),        { 189, 187, 87, 87 },  72, &wMain::PushButton7_Action },
+        { QStringLiteral("7"),  Phrases::digit(7),        { 3, 93, 87, 87 },     72, &wMain::PushButton8_Action },
+        { QStringLiteral("8"),  Phrases::digit(8),        { 96, 93, 87, 87 },    72, &wMain::PushButton9_Action },
+        { QStringLiteral("9"),  Phrases::digit(9),        { 189, 93, 87, 87 },   72, &wMain::PushButton10_Action },
+        { QStringLiteral("="),  Phrases::equals(),           { 189, 375, 87, 87 },  72, &wMain::PushButton11_Action },
         { caption(Divide),      name(Divide),              { 281, 93, 87, 87 },   72, &wMain::PushButton12_Action },
         { caption(Times),       name(Times),               { 281, 187, 87, 87 },  72, &wMain::PushButton13_Action },
         { caption(Minus),       name(Minus),               { 281, 281, 87, 87 },  72, &wMain::PushButton14_Action },
         { caption(Plus),        name(Plus),                { 281, 375, 87, 87 },  72, &wMain::PushButton15_Action },
-        { QStringLiteral("."),  Phrases::point,            { 96, 375, 87, 87 },   72, &wMain::PushButton16_Action },
-        { QStringLiteral("C1"), Phrases::clearWorkArea,    { 4, 469, 180, 47 },   36, &wMain::PushButton17_Action },
-        { QStringLiteral("C2"), Phrases::clearAll,         { 188, 469, 180, 47 }, 36, &wMain::PushButton18_Action },
+        { QStringLiteral("."),  Phrases::point(),            { 96, 375, 87, 87 },   72, &wMain::PushButton16_Action },
+        { QStringLiteral("C1"), Phrases::clearWorkArea(),    { 4, 469, 180, 47 },   36, &wMain::PushButton17_Action },
+        { QStringLiteral("C2"), Phrases::clearAll(),         { 188, 469, 180, 47 }, 36, &wMain::PushButton18_Action },
     } };
     // clang-format on
 }
@@ -99,7 +99,7 @@ void wMain::createControls()
 
     efDisplay = new DisplayField(content);
     efDisplay->setObjectName(QStringLiteral("efDisplay"));
-    efDisplay->setAccessibleName(QStringLiteral("Display"));
+    efDisplay->setAccessibleName(tr("Display"));
     efDisplay->setGeometry(displayGeometry);
     efDisplay->setFont(layoutFont(displayPointSize));
     efDisplay->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -116,7 +116,7 @@ void wMain::createControls()
         if (layout.caption == u"C2") { // the transcript comes between "C1" and "C2" in the order
             efHistory = new editFieldExtras(content);
             efHistory->setObjectName(QStringLiteral("efHistory"));
-            efHistory->setAccessibleName(QStringLiteral("Transcript"));
+            efHistory->setAccessibleName(tr("Transcript"));
             efHistory->setGeometry(transcriptGeometry);
             efHistory->setFont(layoutFont(transcriptPointSize));
             efHistory->setReadOnly(true);
@@ -148,8 +148,8 @@ void wMain::createControls()
 
 void wMain::Event_Open()
 {
-    setWindowTitle(programTitle);
-    speak(PhraseKind::Answer, { Phrases::ready }, Interrupt::No, Importance::Essential);
+    setWindowTitle(programTitle());
+    speak(PhraseKind::Answer, { Phrases::ready() }, Interrupt::No, Importance::Essential);
     mGlobals.reset(); // the flags and the three operands; sOperation stays
     mAppearanceUpdate();
 }

@@ -1,5 +1,6 @@
 #include "info/HelpTexts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
@@ -39,7 +40,8 @@ QString HelpTextStore::text(HelpText item)
         QFile file(folder + QLatin1Char('/') + QLatin1String(fileNames.at(index)));
         stored.text = file.open(QIODevice::ReadOnly)
             ? QString::fromUtf8(file.readAll())
-            : QStringLiteral("Sorry, this help topic could not be loaded.");
+            : QCoreApplication::translate(
+                "HelpTexts", "Sorry, this help topic could not be loaded.");
         stored.loaded = true;
     }
     return stored.text;

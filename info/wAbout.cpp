@@ -19,7 +19,7 @@ namespace {
 // letter, and "©" said as a second "copyright".
 QString spokenTitle()
 {
-    return QString(programTitle).replace(QStringLiteral(" v"), QStringLiteral(" version "));
+    return wAbout::tr("Numivox version %1").arg(programVersion);
 }
 
 QString spokenCopyright(const QString &copyright)
@@ -71,7 +71,7 @@ wAbout::wAbout(QWidget *parent)
 void wAbout::Event_Open()
 {
     setFontFamily(StaticText1, mGlobals.sTheFont);
-    StaticText1->setText(programTitle);
+    StaticText1->setText(programTitle());
     StaticText1->setAccessibleName(spokenTitle());
     StaticText2->setText(tr("Copyright © 2024 The Numivox Project. Free software under the GNU "
                             "General Public License, version 3 or later."));

@@ -21,6 +21,7 @@ public:
     virtual bool say(const std::string &utf8Text, SpeechPriority priority) = 0;
     virtual bool cancelOwnSpeech() = 0; // this connection's speech only, never other clients'
     virtual bool setVoice(const Voice &changes) = 0; // sends each setting given, for what follows
+    virtual bool setLanguage(const std::string &language) = 0;
     virtual std::optional<VoiceOffer> voiceOffer() = 0; // as the daemon tells it; none if it fails
 };
 

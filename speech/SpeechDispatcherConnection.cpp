@@ -26,6 +26,11 @@ public:
 
     bool cancelOwnSpeech() override { return spd_cancel(connection) == 0; }
 
+    bool setLanguage(const std::string &language) override
+    {
+        return spd_set_language(connection, language.c_str()) == 0;
+    }
+
     bool setVoice(const Voice &changes) override
     {
         // A type the daemon does not know (from a hand-edited settings file) is left unsent.
@@ -62,6 +67,5 @@ std::unique_ptr<SpeechConnection> openSpeechDispatcherConnection(QString &whyNot
     std::free(error);
     if (!connection)
         return nullptr;
-    spd_set_language(connection, "en");
     return std::make_unique<SpeechDispatcherConnection>(connection);
 }

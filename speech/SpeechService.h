@@ -23,6 +23,8 @@ public:
     virtual void speak(const QStringList &phrases, Interrupt interrupt, Importance importance) = 0;
     // The voice of the phrases handed over from now on.
     virtual void setVoice(const Voice &) { }
+    // The language the phrases are in, as speech-dispatcher names it ("en", "de").
+    virtual void setLanguage(const QString &) { }
     // The daemon's own voice and voice types, as it last told them; nothing told, an empty offer.
     virtual VoiceOffer voiceOffer() const { return {}; }
 };

@@ -84,6 +84,7 @@ struct SpeechWorker::Shared
     bool stopping = false;
     bool done = false;
     Voice voice; // for the phrases handed over from now on
+    std::string language = "en"; // of every phrase, set before any is spoken
     VoiceOffer offer;
 
     SpeechConnectionFactory openConnection;
@@ -102,7 +103,13 @@ struct SpeechWorker::Shared
         else if (connection && refusalReported)
             qCInfo(speechLog) << "connected to the speech daemon again";
         refusalReported = !connection;
-        // Asked before anything is set, the daemon tells its own voice.
+        if (connection) {
+            std::unique_lock lock(mutex);
+            const std::string spoken = language;
+            lock.unlock();
+            connection->setLanguage(spoken);
+        }
+        // Asked before the voice is set, the daemon tells its own.
         if (const auto offered = connection ? connection->voiceOffer() : std::nullopt) {
             std::lock_guard lock(mutex);
             offer = *offered;
@@ -230,6 +237,12 @@ void SpeechWorker::speak(const QStringList &phrases, Interrupt interrupt, Import
     shared->pending.push_back(
         { utteranceOf(phrases), interrupt, priorityFor(importance), shared->voice });
     shared->wake.notify_one();
+}
+
+void SpeechWorker::setLanguage(const QString &language)
+{
+    std::lock_guard lock(shared->mutex);
+    shared->language = language.toStdString();
 }
 
 void SpeechWorker::setVoice(const Voice &voice)

@@ -26,6 +26,8 @@ public:
 
     void speak(const QStringList &phrases, Interrupt interrupt, Importance importance) override;
     void setVoice(const Voice &voice) override;
+    // Before open(): every connection speaks the language.
+    void setLanguage(const QString &language) override;
     VoiceOffer voiceOffer() const override;
 
 private:

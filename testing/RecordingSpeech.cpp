@@ -25,6 +25,11 @@ void RecordingSpeech::setVoice(const Voice &voice)
     calls.append(voiceText(voice));
 }
 
+void RecordingSpeech::setLanguage(const QString &language)
+{
+    calls.append(QStringLiteral("language ") + language);
+}
+
 QStringList RecordingSpeech::take()
 {
     return std::exchange(calls, {});

@@ -7,7 +7,7 @@
 // The speech service of the tests, installed while it lives: it keeps every call it is given in
 // the tests' one notation. A call is "!" first where it interrupts, "~" next where it is a mere
 // echo, then its phrases as the daemon would hear them, one utterance; a voice is "set" with its
-// settings, as voiceText() writes them.
+// settings, as voiceText() writes them; a language "language" and its code.
 class RecordingSpeech final : public SpeechService
 {
 public:
@@ -16,6 +16,7 @@ public:
 
     void speak(const QStringList &phrases, Interrupt interrupt, Importance importance) override;
     void setVoice(const Voice &voice) override;
+    void setLanguage(const QString &language) override;
     VoiceOffer voiceOffer() const override { return offer; }
 
     // The calls so far, which are then forgotten.

@@ -24,8 +24,8 @@ void drawFooter(QPainter &painter, qreal pointsToDevice, int pageNumber)
     font.setPointSize(footerPointSize);
     painter.setFont(font);
     const qreal baseline = painter.device()->height() - footerBaselineAboveBottom * pointsToDevice;
-    painter.drawText(
-        QPointF(margin * pointsToDevice, baseline), QStringLiteral("Page: %1").arg(pageNumber));
+    painter.drawText(QPointF(margin * pointsToDevice, baseline),
+        QCoreApplication::translate("PagePrinting", "Page: %1").arg(pageNumber));
 }
 
 } // namespace

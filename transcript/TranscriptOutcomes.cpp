@@ -6,58 +6,56 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("editFieldExtras", text);
-}
-
-} // namespace
-
 QString inWords(CopyOutcome outcome)
 {
     switch (outcome) {
     case CopyOutcome::SelectionCopied:
-        return tr("copied");
+        return QCoreApplication::translate("TranscriptOutcomes", "copied");
     case CopyOutcome::NothingSelected:
-        return tr("nothing selected");
+        return QCoreApplication::translate("TranscriptOutcomes", "nothing selected");
     case CopyOutcome::TranscriptCopied:
-        return tr("transcript copied");
+        return QCoreApplication::translate("TranscriptOutcomes", "transcript copied");
     case CopyOutcome::TranscriptEmpty:
         break;
     }
-    return tr("transcript empty, clipboard emptied");
+    return QCoreApplication::translate("TranscriptOutcomes", "transcript empty, clipboard emptied");
 }
 
 QString inWords(const PrintOutcome &outcome)
 {
     switch (outcome.ending) {
     case PrintOutcome::Ending::Cancelled:
-        return tr("printing cancelled");
+        return QCoreApplication::translate("TranscriptOutcomes", "printing cancelled");
     case PrintOutcome::Ending::NothingToPrint:
-        return tr("nothing to print");
+        return QCoreApplication::translate("TranscriptOutcomes", "nothing to print");
     case PrintOutcome::Ending::NotPrinted:
-        return tr("not printed");
+        return QCoreApplication::translate("TranscriptOutcomes", "not printed");
     case PrintOutcome::Ending::Printed:
         break;
     }
-    const QString pages = outcome.sheets == 1 ? tr("1 page") : tr("%1 pages").arg(outcome.sheets);
-    return outcome.file.isEmpty() ? tr("%1 printed on %2").arg(pages, outcome.printer)
-                                  : tr("%1 printed to %2").arg(pages, outcome.file);
+    const QString pages = outcome.sheets == 1
+        ? QCoreApplication::translate("TranscriptOutcomes", "1 page")
+        : QCoreApplication::translate("TranscriptOutcomes", "%1 pages").arg(outcome.sheets);
+    return outcome.file.isEmpty()
+        ? QCoreApplication::translate("TranscriptOutcomes", "%1 printed on %2")
+              .arg(pages, outcome.printer)
+        : QCoreApplication::translate("TranscriptOutcomes", "%1 printed to %2")
+              .arg(pages, outcome.file);
 }
 
 QString inWords(const SaveOutcome &outcome)
 {
     switch (outcome.ending) {
     case SaveOutcome::Ending::Cancelled:
-        return tr("save cancelled");
+        return QCoreApplication::translate("TranscriptOutcomes", "save cancelled");
     case SaveOutcome::Ending::Failed:
-        return tr("not saved, %1").arg(outcome.failure);
+        return QCoreApplication::translate("TranscriptOutcomes", "not saved, %1")
+            .arg(outcome.failure);
     case SaveOutcome::Ending::Saved:
         break;
     }
-    return tr("saved as %1 in %2").arg(outcome.fileName, outcome.folderName);
+    return QCoreApplication::translate("TranscriptOutcomes", "saved as %1 in %2")
+        .arg(outcome.fileName, outcome.folderName);
 }
 
 CopyOutcome copyFrom(QWidget *field)

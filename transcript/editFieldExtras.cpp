@@ -80,7 +80,8 @@ PrintOutcome editFieldExtras::print(bool pageNumbers)
 
 SaveOutcome editFieldExtras::save()
 {
-    return save(QStringLiteral("text"), QStringLiteral("untitled.txt"));
+    //: The name the Save dialog offers for the transcript's file
+    return save(QStringLiteral("text"), tr("untitled.txt"));
 }
 
 SaveOutcome editFieldExtras::save(const QString &fileTypeName, const QString &defaultName)

@@ -100,7 +100,7 @@ void DialogVoice::sayWhatTheKeyChanged()
             : inserted.isEmpty()                                     ? removed
                                                                      : inserted;
         if (!echo.isEmpty())
-            speak(PhraseKind::TypedEcho, { echo == u" " ? QStringLiteral("space") : echo },
+            speak(PhraseKind::TypedEcho, { echo == u" " ? tr("space") : echo },
                 Interrupt::No, Importance::Echo);
     } else if (const QString state = spokenState(face); state != stateBefore) {
         speak(PhraseKind::ScreenReaderWouldSay, { state }, Interrupt::Yes, Importance::Echo);

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QCoreApplication>
 #include <QHash>
 #include <QKeySequence>
 #include <QMenu>
@@ -9,6 +10,11 @@
 #include <QWidget>
 
 namespace {
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("Voicing", text);
+}
 
 const QString separator = QStringLiteral(", ");
 
@@ -28,27 +34,27 @@ QString spokenKind(QAccessible::Role role)
     switch (role) {
     case QAccessible::PushButton:
     case QAccessible::ButtonMenu:
-        return QStringLiteral("button");
+        return translated(QT_TRANSLATE_NOOP("Voicing", "button"));
     case QAccessible::CheckBox:
-        return QStringLiteral("check box");
+        return translated(QT_TRANSLATE_NOOP("Voicing", "check box"));
     case QAccessible::RadioButton:
-        return QStringLiteral("radio button");
+        return translated(QT_TRANSLATE_NOOP("Voicing", "radio button"));
     case QAccessible::ComboBox:
-        return QStringLiteral("combo box");
+        return translated(QT_TRANSLATE_NOOP("Voicing", "combo box"));
     case QAccessible::SpinBox:
-        return QStringLiteral("spin box");
+        return translated(QT_TRANSLATE_NOOP("Voicing", "spin box"));
     case QAccessible::EditableText:
-        return QStringLiteral("text field");
+        return translated(QT_TRANSLATE_NOOP("Voicing", "text field"));
     case QAccessible::List:
     case QAccessible::Tree:
     case QAccessible::Table:
-        return QStringLiteral("list");
+        return translated(QT_TRANSLATE_NOOP("Voicing", "list"));
     case QAccessible::PageTab:
-        return QStringLiteral("tab");
+        return translated(QT_TRANSLATE_NOOP("Voicing", "tab"));
     case QAccessible::Slider:
-        return QStringLiteral("slider");
+        return translated(QT_TRANSLATE_NOOP("Voicing", "slider"));
     case QAccessible::Link:
-        return QStringLiteral("link");
+        return translated(QT_TRANSLATE_NOOP("Voicing", "link"));
     default:
         return {};
     }
@@ -68,20 +74,20 @@ QString listed(const QStringList &texts)
 
 QString spokenShortcut(const QKeySequence &shortcut)
 {
-    static const QHash<QString, QString> keyWords = {
-        { QStringLiteral("+"), QStringLiteral("plus") },
-        { QStringLiteral("-"), QStringLiteral("minus") },
-        { QStringLiteral("="), QStringLiteral("equals") },
+    const QHash<QString, QString> keyWords = {
+        { QStringLiteral("+"), translated(QT_TRANSLATE_NOOP("Voicing", "plus")) },
+        { QStringLiteral("-"), translated(QT_TRANSLATE_NOOP("Voicing", "minus")) },
+        { QStringLiteral("="), translated(QT_TRANSLATE_NOOP("Voicing", "equals")) },
     };
     QStringList words;
     for (int i = 0; i < shortcut.count(); ++i) {
         const Qt::KeyboardModifiers modifiers = shortcut[i].keyboardModifiers();
         if (modifiers & Qt::ControlModifier)
-            words.append(QStringLiteral("control"));
+            words.append(translated(QT_TRANSLATE_NOOP("Voicing", "control")));
         if (modifiers & Qt::AltModifier)
-            words.append(QStringLiteral("alt"));
+            words.append(translated(QT_TRANSLATE_NOOP("Voicing", "alt")));
         if (modifiers & Qt::ShiftModifier)
-            words.append(QStringLiteral("shift"));
+            words.append(translated(QT_TRANSLATE_NOOP("Voicing", "shift")));
         const QString key = QKeySequence(shortcut[i].key()).toString(QKeySequence::PortableText);
         words.append(keyWords.value(key, key));
     }
@@ -100,11 +106,12 @@ QString spokenMenuItem(const QAction *item)
     }
     QStringList parts { plainCaption(caption) };
     if (item->isCheckable())
-        parts.append(item->isChecked() ? QStringLiteral("on") : QStringLiteral("off"));
+        parts.append(item->isChecked() ? translated(QT_TRANSLATE_NOOP("Voicing", "on"))
+                                       : translated(QT_TRANSLATE_NOOP("Voicing", "off")));
     if (item->menu())
-        parts.append(QStringLiteral("submenu"));
+        parts.append(translated(QT_TRANSLATE_NOOP("Voicing", "submenu")));
     if (!item->isEnabled())
-        parts.append(QStringLiteral("unavailable"));
+        parts.append(translated(QT_TRANSLATE_NOOP("Voicing", "unavailable")));
     if (!shortcut.isEmpty())
         parts.append(spokenShortcut(shortcut));
     return parts.join(separator);
@@ -113,7 +120,8 @@ QString spokenMenuItem(const QAction *item)
 QString spokenMenu(const QMenu *menu)
 {
     const QString caption = plainCaption(menu->title());
-    return caption.isEmpty() ? QStringLiteral("context menu") : caption + QStringLiteral(" menu");
+    return caption.isEmpty() ? translated(QT_TRANSLATE_NOOP("Voicing", "context menu"))
+                             : QCoreApplication::translate("Voicing", "%1 menu").arg(caption);
 }
 
 QString spokenWindow(QWidget *window)
@@ -137,7 +145,8 @@ QString spokenState(QAccessibleInterface *control)
 {
     const QAccessible::State state = control->state();
     if (state.checkable)
-        return state.checked ? QStringLiteral("checked") : QStringLiteral("not checked");
+        return state.checked ? translated(QT_TRANSLATE_NOOP("Voicing", "checked"))
+                             : translated(QT_TRANSLATE_NOOP("Voicing", "not checked"));
     if (QAccessibleInterface *current = control->focusChild(); current && current != control)
         return current->text(QAccessible::Name);
     return control->text(QAccessible::Value);

@@ -55,7 +55,7 @@ private slots:
     {
         const QPoint offCentre
             = window->geometry().center() - window->screen()->availableGeometry().center();
-        QVERIFY(window->windowTitle() == programTitle && offCentre.manhattanLength() <= 1
+        QVERIFY(window->windowTitle() == programTitle() && offCentre.manhattanLength() <= 1
             && window->minimumSize() == window->maximumSize() && display()->hasFocus());
         QList<QPushButton *> keys;
         QSet<int> columns, rows; // the grid's and the two clear keys'

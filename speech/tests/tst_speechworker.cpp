@@ -31,6 +31,7 @@ struct Daemon
         }
         bool cancelOwnSpeech() override { return daemon.call(QStringLiteral("cancel")); }
         bool setVoice(const Voice &changes) override { return daemon.call(voiceText(changes)); }
+        bool setLanguage(const std::string &) override { return true; }
         std::optional<VoiceOffer> voiceOffer() override { return offer; }
         Daemon &daemon;
     };
