@@ -121,6 +121,11 @@ void DisplayField::keyPressEvent(QKeyEvent *event)
     const std::optional<QChar> key = typedCharacter(event);
     if (key && keyDown && keyDown(*key))
         return;
+    if (key && key->isPrint() && event->text() != *key) { // the keypad's decimal key, a comma
+        QKeyEvent typed(event->type(), event->key(), event->modifiers(), QString(*key));
+        QLineEdit::keyPressEvent(&typed);
+        return;
+    }
     QLineEdit::keyPressEvent(event);
     if (key == QChar(9))
         event->accept(); // handled here, not passed on to move the focus

@@ -32,6 +32,11 @@ std::optional<QChar> typedCharacter(const QKeyEvent *event)
     case Qt::Key_Delete:
         return QChar(127);
     }
+    // The keypad's decimal key enters the point, whatever the layout gives it: a German one a
+    // comma.
+    if (event->modifiers() & Qt::KeypadModifier
+        && (event->key() == Qt::Key_Comma || event->key() == Qt::Key_Period))
+        return QChar(u'.');
     const QString text = event->text();
     if (text.size() != 1 || !text.front().isPrint())
         return std::nullopt;

@@ -1,5 +1,7 @@
 #include "info/HelpTexts.h"
 
+#include "translations/Translations.h"
+
 #include <QCoreApplication>
 #include <QFile>
 
@@ -37,7 +39,11 @@ QString HelpTextStore::text(HelpText item)
     const auto index = static_cast<size_t>(item);
     Item &stored = items.at(index);
     if (!stored.loaded) {
-        QFile file(folder + QLatin1Char('/') + QLatin1String(fileNames.at(index)));
+        // In the language of the translation in use, or else in English.
+        const QString name = QLatin1String(fileNames.at(index));
+        QFile file(folder + u'/' + translationLanguage() + u'/' + name);
+        if (!file.exists())
+            file.setFileName(folder + u'/' + name);
         stored.text = file.open(QIODevice::ReadOnly)
             ? QString::fromUtf8(file.readAll())
             : QCoreApplication::translate(

@@ -18,7 +18,8 @@ enum class HelpText {
 inline constexpr int helpTextCount = int(HelpText::ReadMeFirstMac8) + 1;
 
 // Holds the help texts for the whole run: each is read from the resource folder the first time
-// it is asked for and kept from then on, whatever happens to the windows that show it.
+// it is asked for, from its subfolder for the language of the translation in use where there is
+// one, and kept from then on, whatever happens to the windows that show it.
 class HelpTextStore
 {
 public:

@@ -6,11 +6,12 @@ set -euo pipefail
 packages=(
     # build
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libspeechd-dev
+    qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libspeechd-dev qt6-l10n-tools qt6-tools-dev
     # run
-    qt6-qpa-plugins speech-dispatcher speech-dispatcher-espeak-ng fonts-dejavu-core
+    qt6-qpa-plugins qt6-translations-l10n speech-dispatcher speech-dispatcher-espeak-ng
+    fonts-dejavu-core
     # tests: printing checks, the real desktop session, packaging
-    poppler-utils python3-xlib xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi
+    poppler-utils python3-xlib xvfb xdotool x11-xkb-utils dbus-daemon at-spi2-core python3-pyatspi
     pulseaudio pulseaudio-utils orca python3-speechd
     appstream desktop-file-utils dpkg-dev file lintian man-db
 )

@@ -128,6 +128,45 @@ private slots:
             row.sliced(2));
     }
 
+    void spokenInEachLanguage_data()
+    {
+        // The translation's language; "w" a number said whole, "d" digit by digit, "c" the
+        // calculation 7 / -2 = -3.5 in words; then what the synthesiser is given.
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("said");
+        // clang-format off
+        QTest::newRow("en")        << "en" << "w -3.5 1.5e-07 Infinity" << "-3.5 1.5e-07 Infinity";
+        QTest::newRow("en, c")     << "en" << "c" << "7 divided by negative 2 equals negative 3.5";
+        QTest::newRow("de")        << "de" << "w 3.5 -2 1.5e-07 -Infinity" << "3,5 negativ 2 1,5 mal zehn hoch negativ 07 negativ unendlich";
+        QTest::newRow("de, d")     << "de" << "d -143.5 1.5e-07" << "negativ 1 4 3 Komma 5 1 Komma 5 Exponent negativ 0 7";
+        QTest::newRow("de, c")     << "de" << "c" << "7 geteilt durch negativ 2 gleich negativ 3,5";
+        QTest::newRow("fr")        << "fr" << "w 3.5 -2 1e+20 Not" << "3,5 négatif 2 1 fois dix puissance +20 pas un nombre";
+        QTest::newRow("fr, d")     << "fr" << "d -2.5" << "négatif 2 virgule 5";
+        QTest::newRow("es")        << "es" << "w 3.5 -2 1.5e-07 Infinity" << "3,5 negativo 2 1,5 por diez elevado a negativo 07 infinito";
+        QTest::newRow("es, d")     << "es" << "d 1e+20" << "1 exponente 2 0";
+        // clang-format on
+    }
+
+    // Numbers as each language writes them, for its synthesiser to read: decimals, negatives,
+    // exponents, said whole or digit by digit; the display's own texts stay as they are.
+    void spokenInEachLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, number);
+        QTranslator translation;
+        QVERIFY(language == "en" || translation.load(":/i18n/numivox_" + language));
+        QCoreApplication::installTranslator(&translation);
+        QStringList said = number.replace("Not", "Not_a_number").split(' ');
+        const auto reading
+            = said.takeFirst() == "d" ? NumberReading::DigitsSingly : NumberReading::Whole;
+        for (QString &text : said)
+            text = spokenNumber(text.replace('_', ' '), reading);
+        if (number == "c")
+            said = QStringList { calculationInWords({ 7, Operator::Divide, -2, -3.5 }, reading) };
+        QTEST(said.join(' '), "said");
+    }
+
     // Number texts both ways, whatever the locale.
     void numbers()
     {
@@ -145,5 +184,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(tst_Calculator)
+QTEST_GUILESS_MAIN(tst_Calculator)
 #include "tst_Calculator.moc"

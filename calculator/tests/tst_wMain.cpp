@@ -92,6 +92,7 @@ private slots:
         QTest::newRow("chords")     << "1 5 Ctrl+A Ctrl+C 2 Ctrl+A Ctrl+X Shift+Del Ctrl+Backspace Ctrl+Z End Ctrl+V" << "~1|~5|!copied|~2|undo|215";
         QTest::newRow("transcript") << "@ Ctrl+C Home 5 7 @ Tab 8 @ Backtab 9" << "!transcript empty, clipboard emptied|~7|~8|~9|789";
         QTest::newRow("menu paste") << "1 5 Menu Down Return 2 Menu Esc" << "~1|~5|~2|1572";
+        QTest::newRow("keypad")     << "1 Num+, Num+, 5 ," << "~1|~point|!decimal point is already included|~5|1.5";
         // clang-format on
     }
 

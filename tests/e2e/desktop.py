@@ -184,6 +184,7 @@ CLIENT_NAME = re.compile(r'SET SELF CLIENT_NAME "?[^:]*:([^:]*):', re.I)
 QUEUED = re.compile(r"225-(\d+)\n225 OK MESSAGE QUEUED")
 EVENT = re.compile(r"70[123]-(\d+)\n70[123]-\d+\n70[123] (BEGIN|END|CANCELED)")
 VOICE_SETTING = re.compile(r"SET SELF (RATE|VOLUME|VOICE_TYPE) (\S+)", re.I)
+LANGUAGE = re.compile(r"SET SELF LANGUAGE (\S+)", re.I)
 
 
 @functools.lru_cache(maxsize=None)
@@ -211,7 +212,7 @@ class SpeechLog:
 
     def events(self, client="numivox", kinds=("speak", "cancel")):
         """One client's ("speak", text), ("cancel", "self" or "all") and, if asked for, ("set",
-        "rate 10") in order."""
+        "rate 10") and ("language", "de") in order."""
         return [(kind, detail) for who, _, kind, detail in self.requests()
                 if who == client and kind in kinds]
 
@@ -257,6 +258,8 @@ class SpeechLog:
             elif VOICE_SETTING.match(line):
                 setting = VOICE_SETTING.match(line)
                 requests.append((client, moment, "set", f"{setting[1].lower()} {setting[2]}"))
+            elif LANGUAGE.match(line):
+                requests.append((client, moment, "language", LANGUAGE.match(line)[1].lower()))
         # The daemon may log a message's first event before the reply that numbers it.
         for number, message in numbered.items():
             for event, moment in events.get(number, []):
@@ -309,12 +312,18 @@ class Numivox:
 
     TITLE = "Numivox v1.5"
 
-    def __init__(self, executable, log_path):
+    def __init__(self, executable, log_path, language="en"):
+        """Starts the program in English, or under LANG for the language given as "de_DE"."""
+        environment = {name: value for name, value in os.environ.items() if name not in (
+            "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG")}
+        environment.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+        environment.update(LANGUAGE="en") if language == "en" else environment.update(
+            LANG=f"{language}.UTF-8")
         with open(log_path, "ab") as log:
             self.started = time.monotonic()
             self.process = subprocess.Popen(
                 [executable], stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
-                env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb"))
+                env=environment)
         self.found = {}
 
     def window_id(self):

@@ -1,14 +1,17 @@
 """The calculator as a blind user meets it, in private desktop sessions (desktop.py): with speech
-and sound, beside a screen reader, without a sound device and without any speech daemon; and as a
-user who sees a little, with the zoom and high contrast.
-    e2e.py talking|reader|no-audio|no-speech|view NUMIVOX    (ctest runs each in a PID namespace)"""
+and sound, beside a screen reader, without a sound device and without any speech daemon; as a
+user who sees a little, with the zoom and high contrast; and in German.
+    e2e.py talking|reader|no-audio|no-speech|view|german NUMIVOX    (ctest runs each in a PID
+    namespace)"""
 
 import itertools
 import os
 import shutil
+import subprocess
 import sys
 import tempfile
 import time
+import xml.etree.ElementTree as ElementTree
 
 import pyatspi
 import speechd
@@ -382,6 +385,45 @@ def silent(session, start_app):
             "speech-dispatcher" in command for command in session.strays()), 10, 0.2)
 
 
+def translated(language, context, source):
+    """A text of the program as its translation into the language has it."""
+    ts = ElementTree.parse(os.path.join(os.path.dirname(__file__),
+                                        f"../../translations/numivox_{language}.ts"))
+    return next(message.findtext("translation") for name in ts.iter("context")
+                if name.findtext("name") == context for message in name.iter("message")
+                if message.findtext("source") == source)
+
+
+def german(session, start_app):
+    """Under LANG=de_DE.UTF-8 on a German keyboard, no screen reader: menus, speech and Help in
+    German, numbers spoken as German writes them, the keypad's decimal key a point."""
+    def de(context, source):
+        return translated("de", context, source)
+    log = SpeechLog(session)
+    subprocess.run(["setxkbmap", "-layout", "de"], check=True)
+    app = start_app("de_DE")
+    app.window_id()
+    wait_until('"ready" in German', lambda: log.events()[:1] == [
+        ("speak", de("Phrases", "ready"))], timeout=10)
+    assert log.events(kinds=("language",))[:1] == [("language", "de")], "not asked for German"
+    for menu in ("&File", "&Edit", "&View", "&Speech", "&Review"):
+        app.find(de("MenuBar1", menu).replace("&", ""), pyatspi.ROLE_MENU)
+    wait_until("the keys to be enabled", lambda: app.enabled(de("Phrases", "one")), timeout=5)
+    app.focus()
+    keys(app, log, app.type, [("7", ["7"], "7"), ("slash", ["!" + de("Operators", "divide by")]),
+                              ("2", ["2"], "2"),
+                              ("equal", [f"!{de('Phrases', 'equals')} 3,5"], "3.5"),
+                              ("1", ["1"], "1"), ("KP_Separator", [de("Phrases", "point")], "1."),
+                              ("5", ["5"], "1.5")])
+    app.type("ctrl+h")
+    wait_until("the Help window", lambda: de("wHelp", "Help") in app.frame_names(), timeout=5)
+    with open(os.path.join(os.path.dirname(__file__), "../../info/help/de/ReadMeFirstMac0.txt"),
+              encoding="utf-8") as welcome:
+        title = welcome.readline().strip()
+    assert app.text(de("wHelp", "Help text")).startswith(title), "the Help text is not German"
+    quit_by_keyboard(app)
+
+
 ZOOM_STEPS = [75, 100, 125, 150, 175, 200, 250, 300]
 SCREEN = (1280, 1024)  # the session's X server, with no panels and no window manager
 
@@ -445,7 +487,7 @@ def view(session, start_app):
 
 SCENARIOS = {"talking": (talking, {}), "reader": (reader, {"screen_reader": True}),
              "no-audio": (silent, {"audio": False}), "no-speech": (silent, {"speech": False}),
-             "view": (view, {})}
+             "view": (view, {}), "german": (german, {})}
 
 
 def main():
@@ -454,7 +496,8 @@ def main():
     session = Session(tempfile.mkdtemp(prefix=f"numivox-e2e-{name}-"), precise_time)
     try:
         session.start(**options)
-        scenario(session, lambda: Numivox(executable, session.path("logs/numivox.log")))
+        scenario(session, lambda language="en": Numivox(
+            executable, session.path("logs/numivox.log"), language))
         # Once the program has quit, only the session's own services may still run.
         assert not session.strays(), f"left running after the program quit: {session.strays()}"
         print(f"PASS ({name})")

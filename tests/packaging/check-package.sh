@@ -28,7 +28,7 @@ grep -q -- '--version' <<<"$manual" || fail "the manual page does not give the o
 
 depends=$(dpkg-deb --field "$package" Depends)
 for dependency in speech-dispatcher speech-dispatcher-espeak-ng libqt6widgets6 libspeechd2 \
-    qt6-qpa-plugins; do
+    qt6-qpa-plugins qt6-translations-l10n; do
     grep -Eq "(^|, )$dependency( |,|$)" <<<"$depends" || fail "the package does not depend on $dependency"
 done
 # Overrides, each with its reason, travel inside the package, where lintian reads them.
