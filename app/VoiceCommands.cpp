@@ -7,7 +7,6 @@
 #include <QActionGroup>
 #include <QCoreApplication>
 #include <QMenu>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -30,18 +29,13 @@ constexpr std::pair<const char *, const char *> typeCaptions[] = {
 };
 
 // "CHILD_FEMALE" reads "Child Female", "MALE1" "Male 1"; a type the daemon alone knows reads as
-// its words.
+// it names it.
 QString captionOf(const QString &type)
 {
     for (const auto &[name, caption] : typeCaptions)
         if (type == QLatin1String(name))
             return QCoreApplication::translate("VoiceCommands", caption);
-    QStringList words = type.toLower()
-                            .replace(QRegularExpression("(\\d+)"), "_\\1")
-                            .split(u'_', Qt::SkipEmptyParts);
-    for (QString &word : words)
-        word[0] = word[0].toUpper();
-    return words.join(u' ');
+    return type;
 }
 
 QString spokenNumber(int value)

@@ -5,7 +5,7 @@
     <name>App</name>
     <message>
         <source>&amp;Quit Numivox</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir de Numivox</translation>
     </message>
 </context>
 <context>
@@ -15,386 +15,388 @@
 its keys. With no options it opens its window. See numivox(1) for its keys and
 menus.</source>
         <extracomment>Wrapped by hand at 80 columns, as the terminal shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Numivox, una calculadora de cuatro operaciones que dice en voz alta sus
+resultados y, si usted lo elige, sus teclas. Sin opciones, abre su ventana.
+Consulte numivox(1) para conocer sus teclas y menús.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda y sale.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la versión y sale.</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado «%1».</translation>
     </message>
 </context>
 <context>
     <name>DialogVoice</name>
     <message>
         <source>space</source>
-        <translation type="unfinished"></translation>
+        <translation>espacio</translation>
     </message>
 </context>
 <context>
     <name>HelpTexts</name>
     <message>
         <source>Sorry, this help topic could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo sentimos, no se ha podido cargar este tema de ayuda.</translation>
     </message>
 </context>
 <context>
     <name>MenuBar1</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Save Transcript…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar registro…</translation>
     </message>
     <message>
         <source>&amp;Print Transcript…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir registro…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;About Numivox</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Numivox</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Copy &amp;Transcript</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar &amp;registro</translation>
     </message>
     <message>
         <source>Clear &amp;Work Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar área de &amp;trabajo</translation>
     </message>
     <message>
         <source>Clear &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar todo</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ampliar</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reducir</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño real</translation>
     </message>
     <message>
         <source>&amp;High Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto &amp;contraste</translation>
     </message>
     <message>
         <source>&amp;Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Habla</translation>
     </message>
     <message>
         <source>Say &amp;Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer el v&amp;isor</translation>
     </message>
     <message>
         <source>Say &amp;Last Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer el último &amp;cálculo</translation>
     </message>
     <message>
         <source>Speak &amp;Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anunciar teclas</translation>
     </message>
     <message>
         <source>Read Di&amp;gits Singly</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer &amp;dígito a dígito</translation>
     </message>
     <message>
         <source>&amp;Faster</source>
-        <translation type="unfinished"></translation>
+        <translation>Más &amp;rápido</translation>
     </message>
     <message>
         <source>&amp;Slower</source>
-        <translation type="unfinished"></translation>
+        <translation>Más &amp;lento</translation>
     </message>
     <message>
         <source>L&amp;ouder</source>
-        <translation type="unfinished"></translation>
+        <translation>Más &amp;fuerte</translation>
     </message>
     <message>
         <source>Sof&amp;ter</source>
-        <translation type="unfinished"></translation>
+        <translation>Más &amp;suave</translation>
     </message>
     <message>
         <source>&amp;Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voz</translation>
     </message>
     <message>
         <source>&amp;Default Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voz predeterminada</translation>
     </message>
     <message>
         <source>&amp;Review</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Revisar</translation>
     </message>
     <message>
         <source>&amp;Say Calculation So Far</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer el cálculo en &amp;curso</translation>
     </message>
     <message>
         <source>&amp;Previous Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculo &amp;anterior</translation>
     </message>
     <message>
         <source>&amp;Next Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculo &amp;siguiente</translation>
     </message>
     <message>
         <source>Use &amp;Result</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar resultado</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Numivox &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda de Numivox</translation>
     </message>
 </context>
 <context>
     <name>Numbers</name>
     <message>
         <source>Infinity</source>
-        <translation type="unfinished"></translation>
+        <translation>infinito</translation>
     </message>
     <message>
         <source>Not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un número</translation>
     </message>
     <message>
         <source>-%1</source>
         <extracomment>A negative number, %1 without its sign, as the synthesiser is given it to say</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>negativo %1</translation>
     </message>
     <message>
         <source>%1e%2</source>
         <extracomment>A number in exponent form, as in 1.5e-07: %1 the digits before it, %2 the exponent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 por diez elevado a %2</translation>
     </message>
     <message>
         <source>.</source>
         <extracomment>The decimal point of a number as the synthesiser is given it, &quot;,&quot; in German</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>,</translation>
     </message>
 </context>
 <context>
     <name>Operators</name>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>más</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>menos</translation>
     </message>
     <message>
         <source>times</source>
-        <translation type="unfinished"></translation>
+        <translation>por</translation>
     </message>
     <message>
         <source>divide by</source>
-        <translation type="unfinished"></translation>
+        <translation>dividido entre</translation>
     </message>
     <message>
         <source>divided by</source>
-        <translation type="unfinished"></translation>
+        <translation>dividido entre</translation>
     </message>
 </context>
 <context>
     <name>PagePrinting</name>
     <message>
         <source>Page: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Página: %1</translation>
     </message>
 </context>
 <context>
     <name>Phrases</name>
     <message>
         <source>zero</source>
-        <translation type="unfinished"></translation>
+        <translation>cero</translation>
     </message>
     <message>
         <source>one</source>
-        <translation type="unfinished"></translation>
+        <translation>uno</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>dos</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>tres</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>cuatro</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>cinco</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>seis</translation>
     </message>
     <message>
         <source>seven</source>
-        <translation type="unfinished"></translation>
+        <translation>siete</translation>
     </message>
     <message>
         <source>eight</source>
-        <translation type="unfinished"></translation>
+        <translation>ocho</translation>
     </message>
     <message>
         <source>nine</source>
-        <translation type="unfinished"></translation>
+        <translation>nueve</translation>
     </message>
     <message>
         <source>point</source>
         <extracomment>The decimal point, as a key says it and within a number said digit by digit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>coma</translation>
     </message>
     <message>
         <source>decimal point already included</source>
-        <translation type="unfinished"></translation>
+        <translation>la coma ya está incluida</translation>
     </message>
     <message>
         <source>decimal point is already included</source>
         <extracomment>Said for a second point typed on the keyboard; the clicked key says &quot;decimal point already included&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la coma decimal ya está incluida</translation>
     </message>
     <message>
         <source>clear work area</source>
-        <translation type="unfinished"></translation>
+        <translation>borrar área de trabajo</translation>
     </message>
     <message>
         <source>clear all</source>
-        <translation type="unfinished"></translation>
+        <translation>borrar todo</translation>
     </message>
     <message>
         <source>negative</source>
         <extracomment>The sign of a negative number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>negativo</translation>
     </message>
     <message>
         <source>equals</source>
-        <translation type="unfinished"></translation>
+        <translation>igual a</translation>
     </message>
     <message>
         <source>INFINITY</source>
         <extracomment>The warning after a division by zero, said before &quot;equals&quot; and the result</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>INFINITO</translation>
     </message>
     <message>
         <source>ready</source>
         <extracomment>Said as the program starts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>listo</translation>
     </message>
     <message>
         <source>display empty</source>
-        <translation type="unfinished"></translation>
+        <translation>visor vacío</translation>
     </message>
     <message>
         <source>transcript empty</source>
-        <translation type="unfinished"></translation>
+        <translation>registro vacío</translation>
     </message>
     <message>
         <source>no calculation yet</source>
-        <translation type="unfinished"></translation>
+        <translation>aún no hay cálculos</translation>
     </message>
     <message>
         <source>speak keys on</source>
-        <translation type="unfinished"></translation>
+        <translation>anuncio de teclas activado</translation>
     </message>
     <message>
         <source>speak keys off</source>
-        <translation type="unfinished"></translation>
+        <translation>anuncio de teclas desactivado</translation>
     </message>
     <message>
         <source>nothing to paste</source>
-        <translation type="unfinished"></translation>
+        <translation>nada que pegar</translation>
     </message>
     <message>
         <source>not pasted, more than 8 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>no pegado, más de 8 caracteres</translation>
     </message>
     <message>
         <source>not pasted, not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>no pegado, no es un número</translation>
     </message>
     <message>
         <source>not used, not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>no usado, no es un número</translation>
     </message>
     <message>
         <source>exponent</source>
         <extracomment>Before the exponent of a number said digit by digit, as in &quot;1 point 5 exponent negative 0 7&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>exponente</translation>
     </message>
     <message>
         <source>calculation %1 of %2, %3</source>
         <extracomment>%1: the calculation&apos;s number, %2: how many there are, %3: the calculation in words</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cálculo %1 de %2, %3</translation>
     </message>
     <message>
         <source>calculation %1 of %2 is the first</source>
         <extracomment>%1: the calculation&apos;s number, %2: how many there are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el cálculo %1 de %2 es el primero</translation>
     </message>
     <message>
         <source>calculation %1 of %2 is the last</source>
         <extracomment>%1: the calculation&apos;s number, %2: how many there are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el cálculo %1 de %2 es el último</translation>
     </message>
     <message>
         <source>read digits singly on</source>
-        <translation type="unfinished"></translation>
+        <translation>lectura dígito a dígito activada</translation>
     </message>
     <message>
         <source>read digits singly off</source>
-        <translation type="unfinished"></translation>
+        <translation>lectura dígito a dígito desactivada</translation>
     </message>
 </context>
 <context>
     <name>ProgramInfo</name>
     <message>
         <source>Numivox v%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numivox v%1</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los ficheros (*)</translation>
     </message>
 </context>
 <context>
@@ -402,113 +404,113 @@ menus.</source>
     <message>
         <source>This program requires Mac OS X 10.4 or higher. Please visit the program home page at %1 for information about versions of this program for other systems.</source>
         <extracomment>%1: the address of the program&apos;s home page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Este programa necesita Mac OS X 10.4 o posterior. Visite la página principal del programa, %1, para obtener información sobre las versiones de este programa para otros sistemas.</translation>
     </message>
 </context>
 <context>
     <name>SpokenText</name>
     <message>
         <source>enter</source>
-        <translation type="unfinished"></translation>
+        <translation>intro numérico</translation>
     </message>
     <message>
         <source>backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>retroceso</translation>
     </message>
     <message>
         <source>tab</source>
-        <translation type="unfinished"></translation>
+        <translation>tabulador</translation>
     </message>
     <message>
         <source>return</source>
-        <translation type="unfinished"></translation>
+        <translation>intro</translation>
     </message>
     <message>
         <source>escape</source>
-        <translation type="unfinished"></translation>
+        <translation>escape</translation>
     </message>
     <message>
         <source>left</source>
-        <translation type="unfinished"></translation>
+        <translation>izquierda</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>derecha</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>arriba</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>abajo</translation>
     </message>
     <message>
         <source>delete</source>
-        <translation type="unfinished"></translation>
+        <translation>suprimir</translation>
     </message>
     <message>
         <source>control character</source>
-        <translation type="unfinished"></translation>
+        <translation>carácter de control</translation>
     </message>
 </context>
 <context>
     <name>TranscriptOutcomes</name>
     <message>
         <source>copied</source>
-        <translation type="unfinished"></translation>
+        <translation>copiado</translation>
     </message>
     <message>
         <source>nothing selected</source>
-        <translation type="unfinished"></translation>
+        <translation>nada seleccionado</translation>
     </message>
     <message>
         <source>transcript copied</source>
-        <translation type="unfinished"></translation>
+        <translation>registro copiado</translation>
     </message>
     <message>
         <source>transcript empty, clipboard emptied</source>
-        <translation type="unfinished"></translation>
+        <translation>registro vacío, portapapeles vaciado</translation>
     </message>
     <message>
         <source>printing cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>impresión cancelada</translation>
     </message>
     <message>
         <source>nothing to print</source>
-        <translation type="unfinished"></translation>
+        <translation>nada que imprimir</translation>
     </message>
     <message>
         <source>not printed</source>
-        <translation type="unfinished"></translation>
+        <translation>no impreso</translation>
     </message>
     <message>
         <source>1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>1 página impresa</translation>
     </message>
     <message>
         <source>%1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 páginas impresas</translation>
     </message>
     <message>
         <source>%1 printed on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>%1 printed to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en el archivo %2</translation>
     </message>
     <message>
         <source>save cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>guardado cancelado</translation>
     </message>
     <message>
         <source>not saved, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no guardado, %1</translation>
     </message>
     <message>
         <source>saved as %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>guardado como %1 en %2</translation>
     </message>
 </context>
 <context>
@@ -516,212 +518,212 @@ menus.</source>
     <message>
         <source>en</source>
         <extracomment>The code of this translation&apos;s language, as speech-dispatcher takes it: &quot;de&quot;, &quot;fr&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es</translation>
     </message>
 </context>
 <context>
     <name>ViewCommands</name>
     <message>
         <source>zoom %1 percent is the largest</source>
-        <translation type="unfinished"></translation>
+        <translation>tamaño %1 por ciento es el máximo</translation>
     </message>
     <message>
         <source>zoom %1 percent is the largest that fits the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>tamaño %1 por ciento es el máximo que cabe en la pantalla</translation>
     </message>
     <message>
         <source>zoom %1 percent is the smallest</source>
-        <translation type="unfinished"></translation>
+        <translation>tamaño %1 por ciento es el mínimo</translation>
     </message>
     <message>
         <source>zoom %1 percent</source>
-        <translation type="unfinished"></translation>
+        <translation>tamaño %1 por ciento</translation>
     </message>
     <message>
         <source>high contrast on</source>
-        <translation type="unfinished"></translation>
+        <translation>alto contraste activado</translation>
     </message>
     <message>
         <source>high contrast off</source>
-        <translation type="unfinished"></translation>
+        <translation>alto contraste desactivado</translation>
     </message>
 </context>
 <context>
     <name>VoiceCommands</name>
     <message>
         <source>Male 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Masculina 1</translation>
     </message>
     <message>
         <source>Male 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Masculina 2</translation>
     </message>
     <message>
         <source>Male 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Masculina 3</translation>
     </message>
     <message>
         <source>Female 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Femenina 1</translation>
     </message>
     <message>
         <source>Female 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Femenina 2</translation>
     </message>
     <message>
         <source>Female 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Femenina 3</translation>
     </message>
     <message>
         <source>Child Male</source>
-        <translation type="unfinished"></translation>
+        <translation>Infantil masculina</translation>
     </message>
     <message>
         <source>Child Female</source>
-        <translation type="unfinished"></translation>
+        <translation>Infantil femenina</translation>
     </message>
     <message>
         <source>negative %1</source>
-        <translation type="unfinished"></translation>
+        <translation>negativo %1</translation>
     </message>
     <message>
         <source>faster %1</source>
-        <translation type="unfinished"></translation>
+        <translation>más rápido %1</translation>
     </message>
     <message>
         <source>fastest</source>
-        <translation type="unfinished"></translation>
+        <translation>velocidad máxima</translation>
     </message>
     <message>
         <source>slower %1</source>
-        <translation type="unfinished"></translation>
+        <translation>más lento %1</translation>
     </message>
     <message>
         <source>slowest</source>
-        <translation type="unfinished"></translation>
+        <translation>velocidad mínima</translation>
     </message>
     <message>
         <source>louder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>más fuerte %1</translation>
     </message>
     <message>
         <source>loudest</source>
-        <translation type="unfinished"></translation>
+        <translation>volumen máximo</translation>
     </message>
     <message>
         <source>softer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>más suave %1</translation>
     </message>
     <message>
         <source>softest</source>
-        <translation type="unfinished"></translation>
+        <translation>volumen mínimo</translation>
     </message>
     <message>
         <source>voice %1</source>
-        <translation type="unfinished"></translation>
+        <translation>voz %1</translation>
     </message>
     <message>
         <source>default voice</source>
-        <translation type="unfinished"></translation>
+        <translation>voz predeterminada</translation>
     </message>
 </context>
 <context>
     <name>Voicing</name>
     <message>
         <source>button</source>
-        <translation type="unfinished"></translation>
+        <translation>botón</translation>
     </message>
     <message>
         <source>check box</source>
-        <translation type="unfinished"></translation>
+        <translation>casilla de verificación</translation>
     </message>
     <message>
         <source>radio button</source>
-        <translation type="unfinished"></translation>
+        <translation>botón de opción</translation>
     </message>
     <message>
         <source>combo box</source>
-        <translation type="unfinished"></translation>
+        <translation>cuadro combinado</translation>
     </message>
     <message>
         <source>spin box</source>
-        <translation type="unfinished"></translation>
+        <translation>selector numérico</translation>
     </message>
     <message>
         <source>text field</source>
-        <translation type="unfinished"></translation>
+        <translation>campo de texto</translation>
     </message>
     <message>
         <source>list</source>
-        <translation type="unfinished"></translation>
+        <translation>lista</translation>
     </message>
     <message>
         <source>tab</source>
-        <translation type="unfinished"></translation>
+        <translation>pestaña</translation>
     </message>
     <message>
         <source>slider</source>
-        <translation type="unfinished"></translation>
+        <translation>control deslizante</translation>
     </message>
     <message>
         <source>link</source>
-        <translation type="unfinished"></translation>
+        <translation>enlace</translation>
     </message>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>más</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>menos</translation>
     </message>
     <message>
         <source>equals</source>
-        <translation type="unfinished"></translation>
+        <translation>igual</translation>
     </message>
     <message>
         <source>control</source>
-        <translation type="unfinished"></translation>
+        <translation>control</translation>
     </message>
     <message>
         <source>alt</source>
-        <translation type="unfinished"></translation>
+        <translation>alt</translation>
     </message>
     <message>
         <source>shift</source>
-        <translation type="unfinished"></translation>
+        <translation>mayúsculas</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>activado</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>desactivado</translation>
     </message>
     <message>
         <source>submenu</source>
-        <translation type="unfinished"></translation>
+        <translation>submenú</translation>
     </message>
     <message>
         <source>unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>no disponible</translation>
     </message>
     <message>
         <source>context menu</source>
-        <translation type="unfinished"></translation>
+        <translation>menú contextual</translation>
     </message>
     <message>
         <source>%1 menu</source>
-        <translation type="unfinished"></translation>
+        <translation>menú %1</translation>
     </message>
     <message>
         <source>checked</source>
-        <translation type="unfinished"></translation>
+        <translation>marcado</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>no marcado</translation>
     </message>
 </context>
 <context>
@@ -729,76 +731,76 @@ menus.</source>
     <message>
         <source>untitled.txt</source>
         <extracomment>The name the Save dialog offers for the transcript&apos;s file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sin_título.txt</translation>
     </message>
 </context>
 <context>
     <name>wAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Check for updates and other information related to Numivox online at </source>
-        <translation type="unfinished"></translation>
+        <translation>Busque actualizaciones y más información sobre Numivox en </translation>
     </message>
     <message>
         <source>Copyright © 2024 The Numivox Project. Free software under the GNU General Public License, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2024 The Numivox Project. Software libre bajo la GNU General Public License, versión 3 o posterior.</translation>
     </message>
     <message>
         <source>Numivox version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numivox versión %1</translation>
     </message>
 </context>
 <context>
     <name>wHelp</name>
     <message>
         <source>General Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información general</translation>
     </message>
     <message>
         <source>System Requirements</source>
-        <translation type="unfinished"></translation>
+        <translation>Requisitos del sistema</translation>
     </message>
     <message>
         <source>What&apos;s new in this version?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué hay de nuevo en esta versión?</translation>
     </message>
     <message>
         <source>Frequently Asked Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas frecuentes</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Soporte técnico</translation>
     </message>
     <message>
         <source>Use and Distribution</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso y distribución</translation>
     </message>
     <message>
         <source>Other Titles</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros títulos</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de ayuda</translation>
     </message>
 </context>
 <context>
     <name>wMain</name>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Visor</translation>
     </message>
     <message>
         <source>Transcript</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>App</name>
     <message>
         <source>&amp;Quit Numivox</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter Numivox</translation>
     </message>
 </context>
 <context>
@@ -15,386 +15,388 @@
 its keys. With no options it opens its window. See numivox(1) for its keys and
 menus.</source>
         <extracomment>Wrapped by hand at 80 columns, as the terminal shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Numivox, une calculatrice à quatre opérations qui annonce ses résultats et, si
+vous le souhaitez, ses touches. Sans option, elle ouvre sa fenêtre. Voir
+numivox(1) pour ses touches et ses menus.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette aide et quitter.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la version et quitter.</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
     <name>DialogVoice</name>
     <message>
         <source>space</source>
-        <translation type="unfinished"></translation>
+        <translation>espace</translation>
     </message>
 </context>
 <context>
     <name>HelpTexts</name>
     <message>
         <source>Sorry, this help topic could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, impossible de charger cette rubrique d&apos;aide.</translation>
     </message>
 </context>
 <context>
     <name>MenuBar1</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Save Transcript…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer le journal…</translation>
     </message>
     <message>
         <source>&amp;Print Transcript…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer le journal…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;About Numivox</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Numivox</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Copy &amp;Transcript</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le &amp;journal</translation>
     </message>
     <message>
         <source>Clear &amp;Work Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer la &amp;zone de travail</translation>
     </message>
     <message>
         <source>Clear &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout effacer</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom &amp;avant</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille réelle</translation>
     </message>
     <message>
         <source>&amp;High Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contraste élevé</translation>
     </message>
     <message>
         <source>&amp;Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parole</translation>
     </message>
     <message>
         <source>Say &amp;Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Dire l&apos;&amp;afficheur</translation>
     </message>
     <message>
         <source>Say &amp;Last Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Dire le &amp;dernier calcul</translation>
     </message>
     <message>
         <source>Speak &amp;Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Annoncer les &amp;touches</translation>
     </message>
     <message>
         <source>Read Di&amp;gits Singly</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire &amp;chiffre par chiffre</translation>
     </message>
     <message>
         <source>&amp;Faster</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus &amp;rapide</translation>
     </message>
     <message>
         <source>&amp;Slower</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus &amp;lent</translation>
     </message>
     <message>
         <source>L&amp;ouder</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus &amp;fort</translation>
     </message>
     <message>
         <source>Sof&amp;ter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Moins fort</translation>
     </message>
     <message>
         <source>&amp;Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voix</translation>
     </message>
     <message>
         <source>&amp;Default Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voix par &amp;défaut</translation>
     </message>
     <message>
         <source>&amp;Review</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Révision</translation>
     </message>
     <message>
         <source>&amp;Say Calculation So Far</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dire le calcul en cours</translation>
     </message>
     <message>
         <source>&amp;Previous Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul &amp;précédent</translation>
     </message>
     <message>
         <source>&amp;Next Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul &amp;suivant</translation>
     </message>
     <message>
         <source>Use &amp;Result</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utiliser le résultat</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Numivox &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide de Numivox</translation>
     </message>
 </context>
 <context>
     <name>Numbers</name>
     <message>
         <source>Infinity</source>
-        <translation type="unfinished"></translation>
+        <translation>infini</translation>
     </message>
     <message>
         <source>Not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un nombre</translation>
     </message>
     <message>
         <source>-%1</source>
         <extracomment>A negative number, %1 without its sign, as the synthesiser is given it to say</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>négatif %1</translation>
     </message>
     <message>
         <source>%1e%2</source>
         <extracomment>A number in exponent form, as in 1.5e-07: %1 the digits before it, %2 the exponent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 fois dix puissance %2</translation>
     </message>
     <message>
         <source>.</source>
         <extracomment>The decimal point of a number as the synthesiser is given it, &quot;,&quot; in German</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>,</translation>
     </message>
 </context>
 <context>
     <name>Operators</name>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>plus</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>moins</translation>
     </message>
     <message>
         <source>times</source>
-        <translation type="unfinished"></translation>
+        <translation>fois</translation>
     </message>
     <message>
         <source>divide by</source>
-        <translation type="unfinished"></translation>
+        <translation>divisé par</translation>
     </message>
     <message>
         <source>divided by</source>
-        <translation type="unfinished"></translation>
+        <translation>divisé par</translation>
     </message>
 </context>
 <context>
     <name>PagePrinting</name>
     <message>
         <source>Page: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1</translation>
     </message>
 </context>
 <context>
     <name>Phrases</name>
     <message>
         <source>zero</source>
-        <translation type="unfinished"></translation>
+        <translation>zéro</translation>
     </message>
     <message>
         <source>one</source>
-        <translation type="unfinished"></translation>
+        <translation>un</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>deux</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>trois</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>quatre</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>cinq</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>six</translation>
     </message>
     <message>
         <source>seven</source>
-        <translation type="unfinished"></translation>
+        <translation>sept</translation>
     </message>
     <message>
         <source>eight</source>
-        <translation type="unfinished"></translation>
+        <translation>huit</translation>
     </message>
     <message>
         <source>nine</source>
-        <translation type="unfinished"></translation>
+        <translation>neuf</translation>
     </message>
     <message>
         <source>point</source>
         <extracomment>The decimal point, as a key says it and within a number said digit by digit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>virgule</translation>
     </message>
     <message>
         <source>decimal point already included</source>
-        <translation type="unfinished"></translation>
+        <translation>virgule déjà présente</translation>
     </message>
     <message>
         <source>decimal point is already included</source>
         <extracomment>Said for a second point typed on the keyboard; the clicked key says &quot;decimal point already included&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la virgule est déjà présente</translation>
     </message>
     <message>
         <source>clear work area</source>
-        <translation type="unfinished"></translation>
+        <translation>effacer la zone de travail</translation>
     </message>
     <message>
         <source>clear all</source>
-        <translation type="unfinished"></translation>
+        <translation>tout effacer</translation>
     </message>
     <message>
         <source>negative</source>
         <extracomment>The sign of a negative number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>négatif</translation>
     </message>
     <message>
         <source>equals</source>
-        <translation type="unfinished"></translation>
+        <translation>égale</translation>
     </message>
     <message>
         <source>INFINITY</source>
         <extracomment>The warning after a division by zero, said before &quot;equals&quot; and the result</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>INFINI</translation>
     </message>
     <message>
         <source>ready</source>
         <extracomment>Said as the program starts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>prêt</translation>
     </message>
     <message>
         <source>display empty</source>
-        <translation type="unfinished"></translation>
+        <translation>afficheur vide</translation>
     </message>
     <message>
         <source>transcript empty</source>
-        <translation type="unfinished"></translation>
+        <translation>journal vide</translation>
     </message>
     <message>
         <source>no calculation yet</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun calcul pour l&apos;instant</translation>
     </message>
     <message>
         <source>speak keys on</source>
-        <translation type="unfinished"></translation>
+        <translation>annonce des touches activée</translation>
     </message>
     <message>
         <source>speak keys off</source>
-        <translation type="unfinished"></translation>
+        <translation>annonce des touches désactivée</translation>
     </message>
     <message>
         <source>nothing to paste</source>
-        <translation type="unfinished"></translation>
+        <translation>rien à coller</translation>
     </message>
     <message>
         <source>not pasted, more than 8 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>non collé, plus de 8 caractères</translation>
     </message>
     <message>
         <source>not pasted, not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>non collé, pas un nombre</translation>
     </message>
     <message>
         <source>not used, not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>non utilisé, pas un nombre</translation>
     </message>
     <message>
         <source>exponent</source>
         <extracomment>Before the exponent of a number said digit by digit, as in &quot;1 point 5 exponent negative 0 7&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>exposant</translation>
     </message>
     <message>
         <source>calculation %1 of %2, %3</source>
         <extracomment>%1: the calculation&apos;s number, %2: how many there are, %3: the calculation in words</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>calcul %1 sur %2, %3</translation>
     </message>
     <message>
         <source>calculation %1 of %2 is the first</source>
         <extracomment>%1: the calculation&apos;s number, %2: how many there are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>calcul %1 sur %2, c&apos;est le premier</translation>
     </message>
     <message>
         <source>calculation %1 of %2 is the last</source>
         <extracomment>%1: the calculation&apos;s number, %2: how many there are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>calcul %1 sur %2, c&apos;est le dernier</translation>
     </message>
     <message>
         <source>read digits singly on</source>
-        <translation type="unfinished"></translation>
+        <translation>lecture chiffre par chiffre activée</translation>
     </message>
     <message>
         <source>read digits singly off</source>
-        <translation type="unfinished"></translation>
+        <translation>lecture chiffre par chiffre désactivée</translation>
     </message>
 </context>
 <context>
     <name>ProgramInfo</name>
     <message>
         <source>Numivox v%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numivox v%1</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
@@ -402,113 +404,113 @@ menus.</source>
     <message>
         <source>This program requires Mac OS X 10.4 or higher. Please visit the program home page at %1 for information about versions of this program for other systems.</source>
         <extracomment>%1: the address of the program&apos;s home page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ce programme nécessite Mac OS X 10.4 ou une version ultérieure. Veuillez consulter la page d&apos;accueil du programme à l&apos;adresse %1 pour en savoir plus sur les versions de ce programme destinées à d&apos;autres systèmes.</translation>
     </message>
 </context>
 <context>
     <name>SpokenText</name>
     <message>
         <source>enter</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée pavé numérique</translation>
     </message>
     <message>
         <source>backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>retour arrière</translation>
     </message>
     <message>
         <source>tab</source>
-        <translation type="unfinished"></translation>
+        <translation>tab</translation>
     </message>
     <message>
         <source>return</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée</translation>
     </message>
     <message>
         <source>escape</source>
-        <translation type="unfinished"></translation>
+        <translation>échap</translation>
     </message>
     <message>
         <source>left</source>
-        <translation type="unfinished"></translation>
+        <translation>gauche</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>droite</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>haut</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>bas</translation>
     </message>
     <message>
         <source>delete</source>
-        <translation type="unfinished"></translation>
+        <translation>supprimer</translation>
     </message>
     <message>
         <source>control character</source>
-        <translation type="unfinished"></translation>
+        <translation>caractère de contrôle</translation>
     </message>
 </context>
 <context>
     <name>TranscriptOutcomes</name>
     <message>
         <source>copied</source>
-        <translation type="unfinished"></translation>
+        <translation>copié</translation>
     </message>
     <message>
         <source>nothing selected</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune sélection</translation>
     </message>
     <message>
         <source>transcript copied</source>
-        <translation type="unfinished"></translation>
+        <translation>journal copié</translation>
     </message>
     <message>
         <source>transcript empty, clipboard emptied</source>
-        <translation type="unfinished"></translation>
+        <translation>journal vide, presse-papiers vidé</translation>
     </message>
     <message>
         <source>printing cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>impression annulée</translation>
     </message>
     <message>
         <source>nothing to print</source>
-        <translation type="unfinished"></translation>
+        <translation>rien à imprimer</translation>
     </message>
     <message>
         <source>not printed</source>
-        <translation type="unfinished"></translation>
+        <translation>non imprimé</translation>
     </message>
     <message>
         <source>1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>1 page</translation>
     </message>
     <message>
         <source>%1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pages</translation>
     </message>
     <message>
         <source>%1 printed on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>imprimé sur %2, %1</translation>
     </message>
     <message>
         <source>%1 printed to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>imprimé dans %2, %1</translation>
     </message>
     <message>
         <source>save cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>enregistrement annulé</translation>
     </message>
     <message>
         <source>not saved, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non enregistré, %1</translation>
     </message>
     <message>
         <source>saved as %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>enregistré sous %1 dans %2</translation>
     </message>
 </context>
 <context>
@@ -516,212 +518,212 @@ menus.</source>
     <message>
         <source>en</source>
         <extracomment>The code of this translation&apos;s language, as speech-dispatcher takes it: &quot;de&quot;, &quot;fr&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fr</translation>
     </message>
 </context>
 <context>
     <name>ViewCommands</name>
     <message>
         <source>zoom %1 percent is the largest</source>
-        <translation type="unfinished"></translation>
+        <translation>zoom %1 pour cent, c&apos;est le maximum</translation>
     </message>
     <message>
         <source>zoom %1 percent is the largest that fits the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>zoom %1 pour cent, c&apos;est le maximum pour cet écran</translation>
     </message>
     <message>
         <source>zoom %1 percent is the smallest</source>
-        <translation type="unfinished"></translation>
+        <translation>zoom %1 pour cent, c&apos;est le minimum</translation>
     </message>
     <message>
         <source>zoom %1 percent</source>
-        <translation type="unfinished"></translation>
+        <translation>zoom %1 pour cent</translation>
     </message>
     <message>
         <source>high contrast on</source>
-        <translation type="unfinished"></translation>
+        <translation>contraste élevé activé</translation>
     </message>
     <message>
         <source>high contrast off</source>
-        <translation type="unfinished"></translation>
+        <translation>contraste élevé désactivé</translation>
     </message>
 </context>
 <context>
     <name>VoiceCommands</name>
     <message>
         <source>Male 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Homme 1</translation>
     </message>
     <message>
         <source>Male 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Homme 2</translation>
     </message>
     <message>
         <source>Male 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Homme 3</translation>
     </message>
     <message>
         <source>Female 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Femme 1</translation>
     </message>
     <message>
         <source>Female 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Femme 2</translation>
     </message>
     <message>
         <source>Female 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Femme 3</translation>
     </message>
     <message>
         <source>Child Male</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfant garçon</translation>
     </message>
     <message>
         <source>Child Female</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfant fille</translation>
     </message>
     <message>
         <source>negative %1</source>
-        <translation type="unfinished"></translation>
+        <translation>négatif %1</translation>
     </message>
     <message>
         <source>faster %1</source>
-        <translation type="unfinished"></translation>
+        <translation>plus rapide %1</translation>
     </message>
     <message>
         <source>fastest</source>
-        <translation type="unfinished"></translation>
+        <translation>vitesse maximale</translation>
     </message>
     <message>
         <source>slower %1</source>
-        <translation type="unfinished"></translation>
+        <translation>plus lent %1</translation>
     </message>
     <message>
         <source>slowest</source>
-        <translation type="unfinished"></translation>
+        <translation>vitesse minimale</translation>
     </message>
     <message>
         <source>louder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>plus fort %1</translation>
     </message>
     <message>
         <source>loudest</source>
-        <translation type="unfinished"></translation>
+        <translation>volume maximal</translation>
     </message>
     <message>
         <source>softer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>moins fort %1</translation>
     </message>
     <message>
         <source>softest</source>
-        <translation type="unfinished"></translation>
+        <translation>volume minimal</translation>
     </message>
     <message>
         <source>voice %1</source>
-        <translation type="unfinished"></translation>
+        <translation>voix %1</translation>
     </message>
     <message>
         <source>default voice</source>
-        <translation type="unfinished"></translation>
+        <translation>voix par défaut</translation>
     </message>
 </context>
 <context>
     <name>Voicing</name>
     <message>
         <source>button</source>
-        <translation type="unfinished"></translation>
+        <translation>bouton</translation>
     </message>
     <message>
         <source>check box</source>
-        <translation type="unfinished"></translation>
+        <translation>case à cocher</translation>
     </message>
     <message>
         <source>radio button</source>
-        <translation type="unfinished"></translation>
+        <translation>bouton radio</translation>
     </message>
     <message>
         <source>combo box</source>
-        <translation type="unfinished"></translation>
+        <translation>liste déroulante</translation>
     </message>
     <message>
         <source>spin box</source>
-        <translation type="unfinished"></translation>
+        <translation>champ numérique</translation>
     </message>
     <message>
         <source>text field</source>
-        <translation type="unfinished"></translation>
+        <translation>champ de texte</translation>
     </message>
     <message>
         <source>list</source>
-        <translation type="unfinished"></translation>
+        <translation>liste</translation>
     </message>
     <message>
         <source>tab</source>
-        <translation type="unfinished"></translation>
+        <translation>onglet</translation>
     </message>
     <message>
         <source>slider</source>
-        <translation type="unfinished"></translation>
+        <translation>curseur</translation>
     </message>
     <message>
         <source>link</source>
-        <translation type="unfinished"></translation>
+        <translation>lien</translation>
     </message>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>plus</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>moins</translation>
     </message>
     <message>
         <source>equals</source>
-        <translation type="unfinished"></translation>
+        <translation>égale</translation>
     </message>
     <message>
         <source>control</source>
-        <translation type="unfinished"></translation>
+        <translation>contrôle</translation>
     </message>
     <message>
         <source>alt</source>
-        <translation type="unfinished"></translation>
+        <translation>alt</translation>
     </message>
     <message>
         <source>shift</source>
-        <translation type="unfinished"></translation>
+        <translation>maj</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>activé</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>désactivé</translation>
     </message>
     <message>
         <source>submenu</source>
-        <translation type="unfinished"></translation>
+        <translation>sous-menu</translation>
     </message>
     <message>
         <source>unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>indisponible</translation>
     </message>
     <message>
         <source>context menu</source>
-        <translation type="unfinished"></translation>
+        <translation>menu contextuel</translation>
     </message>
     <message>
         <source>%1 menu</source>
-        <translation type="unfinished"></translation>
+        <translation>menu %1</translation>
     </message>
     <message>
         <source>checked</source>
-        <translation type="unfinished"></translation>
+        <translation>coché</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>non coché</translation>
     </message>
 </context>
 <context>
@@ -729,76 +731,76 @@ menus.</source>
     <message>
         <source>untitled.txt</source>
         <extracomment>The name the Save dialog offers for the transcript&apos;s file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sans-titre.txt</translation>
     </message>
 </context>
 <context>
     <name>wAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Check for updates and other information related to Numivox online at </source>
-        <translation type="unfinished"></translation>
+        <translation>Mises à jour et autres informations sur Numivox en ligne à l&apos;adresse </translation>
     </message>
     <message>
         <source>Copyright © 2024 The Numivox Project. Free software under the GNU General Public License, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2024 The Numivox Project. Logiciel libre sous licence GNU General Public License, version 3 ou ultérieure.</translation>
     </message>
     <message>
         <source>Numivox version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numivox version %1</translation>
     </message>
 </context>
 <context>
     <name>wHelp</name>
     <message>
         <source>General Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Généralités</translation>
     </message>
     <message>
         <source>System Requirements</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration requise</translation>
     </message>
     <message>
         <source>What&apos;s new in this version?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveautés</translation>
     </message>
     <message>
         <source>Frequently Asked Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Questions fréquentes</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistance</translation>
     </message>
     <message>
         <source>Use and Distribution</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation et diffusion</translation>
     </message>
     <message>
         <source>Other Titles</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres titres</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte de l&apos;aide</translation>
     </message>
 </context>
 <context>
     <name>wMain</name>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficheur</translation>
     </message>
     <message>
         <source>Transcript</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal</translation>
     </message>
 </context>
 </TS>

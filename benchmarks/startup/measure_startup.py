@@ -20,9 +20,10 @@ SETTLE_SECONDS = 1.5  # past the calculator's one-second warm-up
 
 
 def time_of_ready(speech_log, since):
-    """Wall-clock time at which the daemon received the first "ready" at or after since."""
-    for client, moment, kind, text in speech_log.requests(since):
-        if client == "numivox" and kind == "speak" and text == "ready":
+    """Wall-clock time at which the daemon received the program's first phrase, "ready" in its
+    language, at or after since."""
+    for client, moment, kind, _ in speech_log.requests(since):
+        if client == "numivox" and kind == "speak":
             return moment
     return None
 

@@ -2,11 +2,12 @@
 # Start-up benchmark (figures, not a test). Builds Numivox and a bare Qt window as the floor,
 # then in a private desktop session (X server, sound server, speech daemon) prints the medians of
 # launch to window mapped, resident memory, and launch to "ready" reaching speech-dispatcher.
-#   usage: benchmarks/startup/run.sh [runs]
+#   usage: benchmarks/startup/run.sh [runs] [language, such as de: the program's translation]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)
 runs=${1:-20}
+[ -n "${2:-}" ] && export LANGUAGE=$2
 
 bash "$top/scripts/build.sh" "$top/build" >/dev/null
 binaries=$(mktemp -d)

@@ -76,6 +76,11 @@ class InfoWindowsTest : public QObject
         QVERIFY(pane->toPlainText().startsWith("General Information\n") && pane->hasFocus()
             && pane->accessibleDescription().isEmpty());
         expected.append("!" + spokenLines(pane->toPlainText()).join(' ')); // read out as well
+        const QStringList copies = { "!nothing selected", "!copied" }; // heard beside a reader too
+        for (const auto keys : { QKeySequence::Copy, QKeySequence::SelectAll, QKeySequence::Copy })
+            QTest::keySequence(pane, keys);
+        QCOMPARE(QGuiApplication::clipboard()->text(), pane->toPlainText());
+        expected << copies;
         QTest::keyClick(pane, Qt::Key_Escape); // closes Help, stopping its reading
         about.activateWindow(); // About, in front again, says again what it is
         QVERIFY(QTest::qWaitForWindowActive(&about));
@@ -94,7 +99,7 @@ class InfoWindowsTest : public QObject
         QVERIFY(looksAlike(box, QImage(QFINDTESTDATA("looks/link-hc.png"))));
         appearance().setHighContrast(false);
         expected << "!" << expected[0] << opened << opened;
-        QCOMPARE(calls, running ? expected.last(2) : expected); // a screen reader: links only
+        QCOMPARE(calls, running ? copies + expected.last(2) : expected); // a screen reader: these
     }
 
 private slots:

@@ -325,6 +325,7 @@ class Numivox:
                 [executable], stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
                 env=environment)
         self.found = {}
+        self.display_name = "Display"  # its accessible name, as translated
 
     def window_id(self):
         return wait_until("the main window to be mapped", lambda: output_of(
@@ -348,7 +349,7 @@ class Numivox:
         return text.getText(0, text.characterCount)
 
     def display(self):
-        return self.text("Display")
+        return self.text(self.display_name)
 
     def transcript(self):
         return self.text("Transcript")

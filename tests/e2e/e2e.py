@@ -402,12 +402,13 @@ def german(session, start_app):
     log = SpeechLog(session)
     subprocess.run(["setxkbmap", "-layout", "de"], check=True)
     app = start_app("de_DE")
+    app.display_name = de("wMain", "Display")
     app.window_id()
     wait_until('"ready" in German', lambda: log.events()[:1] == [
         ("speak", de("Phrases", "ready"))], timeout=10)
     assert log.events(kinds=("language",))[:1] == [("language", "de")], "not asked for German"
     for menu in ("&File", "&Edit", "&View", "&Speech", "&Review"):
-        app.find(de("MenuBar1", menu).replace("&", ""), pyatspi.ROLE_MENU)
+        app.find(de("MenuBar1", menu).replace("&", ""), pyatspi.ROLE_MENU_ITEM)
     wait_until("the keys to be enabled", lambda: app.enabled(de("Phrases", "one")), timeout=5)
     app.focus()
     keys(app, log, app.type, [("7", ["7"], "7"), ("slash", ["!" + de("Operators", "divide by")]),
