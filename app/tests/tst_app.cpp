@@ -55,7 +55,7 @@ private slots:
         installOutputDialogs(this);
         app.setMessageBox([this](const QString &text) { messages.append(text); });
         screenReader().setRunning(false);
-        speech.offer = { 85, -75, { "MALE1", "CHILD_FEMALE" } };
+        speech.offer = { 85, 10, { "MALE1", "CHILD_FEMALE" } };
         QVERIFY(app.start());
         QTRY_VERIFY(mainWindow()->findChild<QWidget *>("PushButton17")->isEnabled()); // keys wake
         item("EditClearAll")->trigger(); // what an earlier test calculated
@@ -107,8 +107,8 @@ private slots:
         QTest::newRow("nothing selected")     << "End, Ctrl+C" << QStringList { "!nothing selected" };
         QTest::newRow("copy in transcript")   << "*EditCopy" << QStringList { "!transcript copied", "copied " + tape };
         QTest::newRow("speak keys off")       << "Ctrl+Shift+K, 7" << QStringList { "!speak keys off" };
-        // Steps start from the daemon's own rate and volume (85 and -75 here) till one is chosen.
-        QTest::newRow("steps")                << "Ctrl+Shift+F, Ctrl+Shift+F, Ctrl+Shift+T, Ctrl+Shift+T, Ctrl+Shift+O" << QStringList { "set rate 95", "!faster 95", "set rate 100", "!fastest", "set rate 100 volume -85", "!softer negative 85", "set rate 100 volume -90", "!softest", "set rate 100 volume -80", "!louder negative 80" };
+        // Steps start from the daemon's own rate and volume (85 and 10 here) till one is chosen.
+        QTest::newRow("steps")                << "Ctrl+Shift+F, Ctrl+Shift+F, Ctrl+Shift+T, Ctrl+Shift+T, Ctrl+Shift+O" << QStringList { "set rate 95", "!faster 95", "set rate 100", "!fastest", "set rate 100 volume 0", "!softer 0", "set rate 100 volume -10", "!softer negative 10", "set rate 100 volume 0", "!louder 0" };
         QTest::newRow("voice chosen, slower") << "Alt+S, V, C, Ctrl+Shift+S" << QStringList { "set type CHILD_FEMALE", "!voice child female", "set rate 75 type CHILD_FEMALE", "!slower 75" };
         QTest::newRow("default voice")        << "Ctrl+Shift+S, Alt+S, V, D" << QStringList { "set rate 75", "!slower 75", "set", "!default voice" };
         QTest::newRow("menus")                << "F10" << QStringList { "FileMenuItems" };

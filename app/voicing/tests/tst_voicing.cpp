@@ -82,7 +82,7 @@ private slots:
         // clang-format off
         QTest::newRow("menus")         << "menus" << "Alt+F Down Down Down Right Down Right Esc Esc Esc" << "!~File menu, Save Transcript, control S|!~Speak Keys, off, control shift K|!~Paste, unavailable, control V|!~Zoom In, control plus|!~Edit menu, Copy, control C|!~Voice, submenu|!~Voice menu, Male|!~Voice, submenu|!~Edit menu";
         QTest::newRow("menus, reader") << "menus beside a screen reader" << "Alt+F Down Right Esc Esc" << "";
-        QTest::newRow("save")          << "save" << "t u Backspace Tab Down Backtab Backtab Down" << "!Save As, File name, text field, untitled.txt|~t|~u|~u|!~Text (*.txt), combo box|!~All (*)|!~File name, text field, t|!~Files, list, a.txt|!~b.txt";
+        QTest::newRow("save")          << "save" << "t u Left Backspace Tab Down Backtab Backtab Down" << "!Save As, File name, text field, untitled.txt|~t|~u|~t|!~Text (*.txt), combo box|!~All (*)|!~File name, text field, u|!~Files, list, a.txt|!~b.txt";
         QTest::newRow("save, quiet")   << "save speak keys off" << "s u Backspace Tab" << "!Save As, File name, text field, untitled.txt|!~Text (*.txt), combo box";
         QTest::newRow("question")      << "question" << "Tab" << "!Confirm Save As, a.txt already exists.\nDo you want to replace it?, Yes, button|!~No, button";
         QTest::newRow("page setup")    << "setup" << "Tab Tab Down Tab Up" << "!Page Setup, A4, combo box|!~Millimeters (mm), combo box|!~Portrait, radio button, checked|!~Landscape, radio button, checked|!~top margin, spin box, 3.53|!~4.53";
