@@ -38,8 +38,7 @@ SpeechSwitches::SpeechSwitches(MenuBar1 *menuBar, QObject *parent)
         connect(menuBar->item(QLatin1String(each.item)), &QAction::toggled, this, [&each](bool on) {
             mGlobals.*each.value = on;
             userSettings().setValue(QLatin1String(each.key), on);
-            speak(PhraseKind::Answer, { on ? each.on() : each.off() }, Interrupt::Yes,
-                Importance::Essential);
+            answer(on ? each.on() : each.off());
         });
 }
 

@@ -28,12 +28,6 @@ std::optional<bool> chosenHighContrast()
     return std::nullopt;
 }
 
-// Answers to the user's own command: heard beside a screen reader too.
-void say(const QString &phrase)
-{
-    speak(PhraseKind::Answer, { phrase }, Interrupt::Yes, Importance::Essential);
-}
-
 } // namespace
 
 ViewCommands::ViewCommands(MenuBar1 *menuBar, QObject *parent)
@@ -69,9 +63,9 @@ void ViewCommands::zoomIn()
     const int zoom = appearance().zoom();
     const auto larger = std::ranges::upper_bound(steps, zoom);
     if (larger == steps.end())
-        say(tr("zoom %1 percent is the largest").arg(zoom));
+        answer(tr("zoom %1 percent is the largest").arg(zoom));
     else if (*larger > appearance().largestZoomThatFits())
-        say(tr("zoom %1 percent is the largest that fits the screen").arg(zoom));
+        answer(tr("zoom %1 percent is the largest that fits the screen").arg(zoom));
     else
         zoomTo(*larger);
 }
@@ -81,7 +75,7 @@ void ViewCommands::zoomOut()
     const int zoom = appearance().zoom();
     const auto atOrAbove = std::ranges::lower_bound(steps, zoom);
     if (atOrAbove == steps.begin())
-        say(tr("zoom %1 percent is the smallest").arg(zoom));
+        answer(tr("zoom %1 percent is the smallest").arg(zoom));
     else
         zoomTo(*std::prev(atOrAbove));
 }
@@ -95,14 +89,14 @@ void ViewCommands::zoomTo(int percent)
 {
     appearance().setZoom(percent);
     userSettings().setValue(zoomKey, percent);
-    say(tr("zoom %1 percent").arg(percent));
+    answer(tr("zoom %1 percent").arg(percent));
 }
 
 void ViewCommands::setHighContrast(bool on)
 {
     appearance().setHighContrast(on);
     userSettings().setValue(highContrastKey, on);
-    say(on ? tr("high contrast on") : tr("high contrast off"));
+    answer(on ? tr("high contrast on") : tr("high contrast off"));
 }
 
 // The item shows the look, whoever chose it.

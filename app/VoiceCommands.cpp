@@ -143,7 +143,7 @@ void VoiceCommands::useDefaultVoice()
 void VoiceCommands::confirm(const QString &phrase)
 {
     speech().setVoice(voice);
-    speak(PhraseKind::Answer, { phrase }, Interrupt::Yes, Importance::Essential);
+    answer(phrase);
 }
 
 // The daemon's voice types, in its order, listed as the menu first opens once it has told them.

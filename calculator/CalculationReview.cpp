@@ -7,16 +7,6 @@
 
 #include <cmath>
 
-namespace {
-
-// What only the program knows: said beside a screen reader too.
-void answer(const QString &phrase)
-{
-    speak(PhraseKind::Answer, { phrase }, Interrupt::Yes, Importance::Essential);
-}
-
-} // namespace
-
 CalculationReview::CalculationReview(
     CalculatorState &state, CalculatorSurface &surface, CalculationHistory &history)
     : state(state)
@@ -46,7 +36,7 @@ void CalculationReview::sayCalculationSoFar()
         return sayDisplay();
     // Until its first digit, the second number shows only as a sign.
     const QString display = surface.displayText();
-    const bool secondStarted = !state.bSetForSec || display == QStringLiteral("-");
+    const bool secondStarted = !state.bSetForSec || display == negativeSign;
     answer(calculationSoFarInWords(
         state.dPri, *state.sOperation, secondStarted ? display : QString(), readingFor(state)));
 }
@@ -71,7 +61,8 @@ void CalculationReview::step(bool back)
         return answer((back ? Phrases::firstCalculation() : Phrases::lastCalculation())
                           .arg(number)
                           .arg(history.size()));
-    answer(Phrases::calculationAt().arg(number)
+    answer(Phrases::calculationAt()
+               .arg(number)
                .arg(history.size())
                .arg(calculationInWords(*history.heard(), readingFor(state))));
 }

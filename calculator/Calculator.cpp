@@ -9,7 +9,6 @@
 namespace {
 
 constexpr qsizetype entryLimit = 8;
-const QString sign = QStringLiteral("-");
 const QChar pointCharacter = u'.';
 const QString lineBreak = QStringLiteral("\n");
 
@@ -153,7 +152,7 @@ bool Calculator::insertIntoDisplay(const QString &text, int position, int replac
     }
     entry.replace(position, replaced, text);
     if (const QString refusal = refusalOf(text, entry, deletion); !refusal.isEmpty()) {
-        speak(PhraseKind::Answer, { refusal }, Interrupt::Yes, Importance::Essential);
+        answer(refusal);
         return false;
     }
     preClear();
@@ -202,7 +201,7 @@ void Calculator::enterSign()
 {
     // Typed or clicked, only the program knows that the minus became a sign.
     echo(PhraseKind::ClickEcho, Phrases::negative());
-    surface.setDisplayText(sign);
+    surface.setDisplayText(negativeSign);
     surface.placeInsertionPointAfterSign();
 }
 
@@ -288,7 +287,7 @@ void Calculator::startSecondNumber()
 {
     if (!state.bSetForSec)
         return;
-    if (surface.displayText() != sign)
+    if (surface.displayText() != negativeSign)
         surface.setDisplayText({});
     state.bSetForSec = false;
 }
@@ -310,7 +309,8 @@ void Calculator::preClear()
 QString Calculator::displayAfterPreClears() const
 {
     const QString display = surface.displayText();
-    const bool emptied = (state.bSetForSec && display != sign) || state.bComputationComplete;
+    const bool emptied
+        = (state.bSetForSec && display != negativeSign) || state.bComputationComplete;
     return emptied ? QString() : display;
 }
 

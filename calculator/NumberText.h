@@ -15,6 +15,9 @@ QString numberText(double value);
 // and anything that starts with no number read as 0.
 double numberValue(const QString &text);
 
+// A negative number's sign, which the display shows alone until the number's first digit.
+inline const QString negativeSign = QStringLiteral("-");
+
 // A number as the user may enter it: digits with at most one point, an optional leading minus,
 // at least one digit and at most 8 characters in all.
 bool isNumberEntry(const QString &text);

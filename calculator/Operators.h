@@ -11,7 +11,7 @@
 // named by its key, read in a calculation, written on the tape and computed.
 struct OperatorTraits
 {
-    QChar typed; // the character that presses its key, and that the state keeps
+    QChar typed; // the character that presses its key
     QString caption; // on its key
     const char *keyName; // said as its key is pressed
     const char *calculationWord; // in a calculation read aloud

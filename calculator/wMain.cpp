@@ -51,14 +51,14 @@ std::array<KeyLayout, 18> keyLayouts()
         { QStringLiteral("7"),  Phrases::digit(7),        { 3, 93, 87, 87 },     72, &wMain::PushButton8_Action },
         { QStringLiteral("8"),  Phrases::digit(8),        { 96, 93, 87, 87 },    72, &wMain::PushButton9_Action },
         { QStringLiteral("9"),  Phrases::digit(9),        { 189, 93, 87, 87 },   72, &wMain::PushButton10_Action },
-        { QStringLiteral("="),  Phrases::equals(),           { 189, 375, 87, 87 },  72, &wMain::PushButton11_Action },
-        { caption(Divide),      name(Divide),              { 281, 93, 87, 87 },   72, &wMain::PushButton12_Action },
-        { caption(Times),       name(Times),               { 281, 187, 87, 87 },  72, &wMain::PushButton13_Action },
-        { caption(Minus),       name(Minus),               { 281, 281, 87, 87 },  72, &wMain::PushButton14_Action },
-        { caption(Plus),        name(Plus),                { 281, 375, 87, 87 },  72, &wMain::PushButton15_Action },
-        { QStringLiteral("."),  Phrases::point(),            { 96, 375, 87, 87 },   72, &wMain::PushButton16_Action },
-        { QStringLiteral("C1"), Phrases::clearWorkArea(),    { 4, 469, 180, 47 },   36, &wMain::PushButton17_Action },
-        { QStringLiteral("C2"), Phrases::clearAll(),         { 188, 469, 180, 47 }, 36, &wMain::PushButton18_Action },
+        { QStringLiteral("="),  Phrases::equals(),        { 189, 375, 87, 87 },  72, &wMain::PushButton11_Action },
+        { caption(Divide),      name(Divide),             { 281, 93, 87, 87 },   72, &wMain::PushButton12_Action },
+        { caption(Times),       name(Times),              { 281, 187, 87, 87 },  72, &wMain::PushButton13_Action },
+        { caption(Minus),       name(Minus),              { 281, 281, 87, 87 },  72, &wMain::PushButton14_Action },
+        { caption(Plus),        name(Plus),               { 281, 375, 87, 87 },  72, &wMain::PushButton15_Action },
+        { QStringLiteral("."),  Phrases::point(),         { 96, 375, 87, 87 },   72, &wMain::PushButton16_Action },
+        { QStringLiteral("C1"), Phrases::clearWorkArea(), { 4, 469, 180, 47 },   36, &wMain::PushButton17_Action },
+        { QStringLiteral("C2"), Phrases::clearAll(),      { 188, 469, 180, 47 }, 36, &wMain::PushButton18_Action },
     } };
     // clang-format on
 }
@@ -332,14 +332,12 @@ void wMain::copyTranscript()
 
 void wMain::saveTranscript()
 {
-    speak(
-        PhraseKind::Answer, { inWords(efHistory->save()) }, Interrupt::Yes, Importance::Essential);
+    answer(inWords(efHistory->save()));
 }
 
 void wMain::printTranscript()
 {
-    speak(PhraseKind::Answer, { inWords(efHistory->print(/*pageNumbers*/ true)) }, Interrupt::Yes,
-        Importance::Essential);
+    answer(inWords(efHistory->print(/*pageNumbers*/ true)));
 }
 
 // A click does nothing while the keys are still disabled after opening, just as a mouse's.

@@ -33,12 +33,10 @@ private:
     void apply()
     {
         window->setFont(scaledFont(ownFont, window, appearance().zoomFactor()));
-        QStyle *style = appearance().highContrast() ? HighContrast::style() : nullptr;
         QList<QWidget *> widgets = window->findChildren<QWidget *>();
         widgets.append(window);
         for (QWidget *widget : std::as_const(widgets))
-            if (style || widget->testAttribute(Qt::WA_SetStyle))
-                widget->setStyle(style);
+            HighContrast::restyle(widget);
     }
 
     QWidget *window;

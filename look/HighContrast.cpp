@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QStyleOption>
+#include <QWidget>
 
 #include <algorithm>
 #include <utility>
@@ -50,6 +51,13 @@ HighContrast::Style *HighContrast::style()
     if (!shared)
         shared = new Style(qApp);
     return shared;
+}
+
+void HighContrast::restyle(QWidget *widget)
+{
+    QStyle *chosen = appearance().highContrast() ? style() : nullptr;
+    if (chosen || widget->testAttribute(Qt::WA_SetStyle))
+        widget->setStyle(chosen);
 }
 
 HighContrast::Style::Style(QObject *parent)

@@ -31,4 +31,8 @@ private:
 
 Style *style();
 
+// Gives a widget the look the appearance is in: the high-contrast style while it is on, the style
+// the widget would have otherwise again after.
+void restyle(QWidget *widget);
+
 } // namespace HighContrast

@@ -66,16 +66,14 @@ WindowAppearance::WindowAppearance(QWidget *window, Appearance &appearance)
 void WindowAppearance::apply()
 {
     const qreal factor = appearance.zoomFactor();
-    QStyle *controlStyle = appearance.highContrast() ? HighContrast::style() : nullptr;
     for (QWidget *widget : members()) {
         const Original &was = original(widget);
         const bool placed = widget->parentWidget() == content;
         if (placed)
             widget->setGeometry(scaled(was.geometry, factor));
         // Set again at each step: a frame takes its new thickness as its style is set.
-        if ((placed || widget->inherits("QMenu"))
-            && (controlStyle || widget->testAttribute(Qt::WA_SetStyle)))
-            widget->setStyle(controlStyle);
+        if (placed || widget->inherits("QMenu"))
+            HighContrast::restyle(widget);
         if (widget != window && widget != content)
             widget->setFont(scaledFont(was.font, widget, factor));
         if (was.palette)

@@ -39,3 +39,8 @@ bool speak(PhraseKind kind, const QStringList &phrases, Interrupt interrupt, Imp
         kinded.append({ kind, phrase });
     return speak(kinded, interrupt, importance);
 }
+
+void answer(const QString &phrase)
+{
+    speak(PhraseKind::Answer, { phrase }, Interrupt::Yes, Importance::Essential);
+}

@@ -37,3 +37,7 @@ bool isHeard(PhraseKind kind);
 // anything was handed over.
 bool speak(const QList<Spoken> &phrases, Interrupt interrupt, Importance importance);
 bool speak(PhraseKind kind, const QStringList &phrases, Interrupt interrupt, Importance importance);
+
+// What only the program knows, such as the answer to a command or why it refused: said at once,
+// cutting off the program's own speech, with or without a screen reader.
+void answer(const QString &phrase);

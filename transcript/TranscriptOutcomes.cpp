@@ -75,5 +75,5 @@ CopyOutcome copyFrom(QWidget *field)
 
 void sayCopied(CopyOutcome outcome)
 {
-    speak(PhraseKind::Answer, { inWords(outcome) }, Interrupt::Yes, Importance::Essential);
+    answer(inWords(outcome));
 }

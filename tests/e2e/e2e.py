@@ -281,7 +281,7 @@ def reader(session, start_app):
                lambda: any(Numivox.TITLE in m.text for m in others(log, focused)), timeout=5)
     for pace in (0.6, 0.1):
         typed_sum(app, log, monitor, pace)
-    review_beside_reader(app, log)
+    review_beside_reader(app, log, monitor)
     menus_and_help_beside_reader(app, log)
     # The desktop's switch turned off (which ends the screen reader too): typed keys echo again.
     session.switch_screen_reader(False)
@@ -311,7 +311,7 @@ def clicked_product(app, log, monitor):
     assert latency <= RESULT_WITHIN_S, f'"42" came {latency:.2f} s after "="'
 
 
-def review_beside_reader(app, log):
+def review_beside_reader(app, log, monitor):
     """The review's answers are the program's alone, each heard once. The screen reader may read
     the result that Use Result puts into the display as well: it reads text that a command
     inserts into the focused field, at times."""
@@ -321,7 +321,7 @@ def review_beside_reader(app, log):
         ("ctrl+shift+p", ["!calculation 2 of 3, 12 plus 3 equals 15"]),
         ("ctrl+shift+p", ["!calculation 1 of 3, 7 times 6 equals 42"]),
         ("ctrl+shift+r", ["!42"], "42"), ("plus", []), ("ctrl+shift+d", ["!42 plus"])])
-    time.sleep(1)  # for any words of the screen reader's on the last keys
+    settle(log, monitor, since)  # for any words of the screen reader's on the last keys
     doubled = [m.text for m in others(log, since) if "calculation" in m.text or "42 " in m.text]
     assert not doubled, f"the screen reader said {doubled} too"
 
