@@ -11,6 +11,8 @@
 
 #include <QClipboard>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,8 +26,12 @@ class AppTest : public QObject, public OutputDialogs
 {
     Q_OBJECT
 
-    bool pageSetup(QPrinter &) override { return effects.append("page setup"), false; }
-    bool print(QPrinter &) override { return false; }
+    bool pageSetup(QPrinter &) override { return effects.append("page setup"), !printTo.isEmpty(); }
+    bool print(QPrinter &printer) override
+    {
+        printer.setOutputFileName(printTo);
+        return !printTo.isEmpty();
+    }
     QString saveFileName(const QString &type, const QString &name, QWidget *) override
     {
         return effects.append(type + " as " + name), QString();
@@ -43,6 +49,7 @@ class AppTest : public QObject, public OutputDialogs
     RecordingSpeech speech;
     QStringList &effects = speech.calls;
     QStringList messages; // of the release gate
+    QString printTo; // the file the print dialog chooses; none, and it is cancelled
     const QString tape = QStringLiteral("12\n+ 3\n---\n15\n\n7\n/ -2\n----\n-3.5\n\n");
 
 private slots:
@@ -53,6 +60,7 @@ private slots:
             QFile::remove(settings.filePath(file));
         installSystemReleaseQuery({});
         installOutputDialogs(this);
+        printTo.clear();
         app.setMessageBox([this](const QString &text) { messages.append(text); });
         screenReader().setRunning(false);
         speech.offer = { 85, 10, { "MALE1", "CHILD_FEMALE" } };
@@ -147,6 +155,21 @@ private slots:
             if (opened != mainWindow() && opened->isVisible() && opened->close())
                 effects.append(opened->windowTitle() + opened->objectName());
         QCOMPARE(effects, done);
+    }
+
+    // Print Transcript numbers each sheet below the text.
+    void printsNumberedSheets()
+    {
+        const QTemporaryDir folder;
+        printTo = folder.filePath("tape.pdf");
+        mainWindow()->findChild<QTextEdit *>("efHistory")->setPlainText(tape);
+        mainWindow()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(mainWindow()));
+        type("Ctrl+P");
+        QCOMPARE(effects, QStringList({ "page setup", "!1 page printed to tape.pdf" }));
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", { printTo, "-" });
+        QVERIFY(pdftotext.waitForFinished() && pdftotext.readAll().contains("Page: 1"));
     }
 
     // Help, the manual page and the README name every command of the menu bar with all its

@@ -69,6 +69,7 @@ private slots:
         };
         editFieldExtras field;
         QList<int> all, pages, lines; // as printed: each sheet's number, the lines' numbers
+        qsizetype textEnds = 0; // on the sheet with the text's last word
         for (int line = 1; line <= 120; ++line)
             all.append(line), field.append(QString::number(line) + QString(" -").repeated(80));
         using Ending = PrintOutcome::Ending;
@@ -88,11 +89,12 @@ private slots:
                 pages.append(0);
             else if (f[0] == "5" && box.top() > 760) // below the text: "Page:" and the number
                 footers |= box, pages.last() = f[11].toInt();
-            else if (f[0] == "5" && (text |= box, f[11] != "-"))
+            else if (f[0] == "5" && (text |= box, textEnds = pages.size(), f[11] != "-"))
                 lines.append(f[11].toInt());
         }
         QCOMPARE(lines, all); // each once, in order, wrapped
         QCOMPARE(pages, all.first(pages.size())); // below each sheet, counting from 1
+        QCOMPARE(textEnds, pages.size()); // and no sheet left blank after it
         QVERIFY(printed.ending == Ending::Printed && printed.sheets == pages.size()
             && printed.file == "sheets.pdf");
         QVERIFY(text.topLeft().toPoint() == QPoint(101, 101) && text.right() < 495); // 36 + 65
