@@ -66,6 +66,8 @@ private slots:
         speech.offer = { 85, 10, { "MALE1", "CHILD_FEMALE" } };
         QVERIFY(app.start());
         QTRY_VERIFY(mainWindow()->findChild<QWidget *>("PushButton17")->isEnabled()); // keys wake
+        mainWindow()->activateWindow(); // whatever window an earlier test left in front
+        QVERIFY(QTest::qWaitForWindowActive(mainWindow()));
         item("EditClearAll")->trigger(); // what an earlier test calculated
         effects.clear();
     }
@@ -163,8 +165,6 @@ private slots:
         const QTemporaryDir folder;
         printTo = folder.filePath("tape.pdf");
         mainWindow()->findChild<QTextEdit *>("efHistory")->setPlainText(tape);
-        mainWindow()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(mainWindow()));
         type("Ctrl+P");
         QCOMPARE(effects, QStringList({ "page setup", "!1 page printed to tape.pdf" }));
         QProcess pdftotext;
